@@ -1,0 +1,3 @@
+#include "assets/arena_assets.h"
+
+void loadArenaAssets(u8) {}

@@ -1,0 +1,3 @@
+#include "assets/pose_files.h"
+
+void loadPoses() {}

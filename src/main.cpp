@@ -1,0 +1,18 @@
+#include <cstdio>
+
+#include "shell/command_line.h"
+#include "shell/game_loop.h"
+
+int main(int argc, char** argv) {
+    CommandLine options;
+    std::string error;
+    if (!parseCommandLine(argc, argv, options, error)) {
+        std::fprintf(stderr, "torvel-arena: %s\n", error.c_str());
+        return 2;
+    }
+    if (options.help) {
+        std::fputs(commandLineHelp(), stdout);
+        return 0;
+    }
+    return runGame(options);
+}

@@ -1,0 +1,5 @@
+#include "match/battle_scene.h"
+
+#include "shell/screen_effects.h"
+
+void battleScene() { runScreenEffects(); }

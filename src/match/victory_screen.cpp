@@ -1,0 +1,5 @@
+#include "match/victory_screen.h"
+
+#include "shell/screen_effects.h"
+
+void victoryScene() { runScreenEffects(); }

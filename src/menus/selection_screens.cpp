@@ -1,0 +1,6 @@
+#include "menus/selection_screens.h"
+
+#include "shell/screen_effects.h"
+
+void fighterSelectionScene() { runScreenEffects(); }
+void arenaSelectionScene() { runScreenEffects(); }

@@ -1,0 +1,4 @@
+#pragma once
+
+void fighterSelectionScene();
+void arenaSelectionScene();

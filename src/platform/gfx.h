@@ -1,0 +1,94 @@
+// The door to OpenGL 1.x and GLU. Every GL and GLU call of the game goes through gfx(),
+// which is either the real backend or its null twin (headless runs, and the time before
+// the game's context exists). The constants carry GL's own values, so the real backend
+// passes them straight through; no game code includes GL headers.
+#pragma once
+
+#include <cstdint>
+
+namespace GL {
+using Enum = unsigned int;
+constexpr Enum POINTS = 0x0000, LINES = 0x0001, LINE_LOOP = 0x0002, LINE_STRIP = 0x0003,
+               TRIANGLES = 0x0004, TRIANGLE_STRIP = 0x0005, TRIANGLE_FAN = 0x0006,
+               QUADS = 0x0007, QUAD_STRIP = 0x0008, POLYGON = 0x0009;
+constexpr Enum DEPTH_BUFFER_BIT = 0x0100, COLOR_BUFFER_BIT = 0x4000;
+constexpr Enum MODELVIEW = 0x1700, PROJECTION = 0x1701, TEXTURE = 0x1702;
+constexpr Enum TEXTURE_2D = 0x0DE1, DEPTH_TEST = 0x0B71, LIGHTING = 0x0B50,
+               ALPHA_TEST = 0x0BC0, BLEND = 0x0BE2, CULL_FACE = 0x0B44, FOG = 0x0B60,
+               LIGHT0 = 0x4000, LIGHT1 = 0x4001, COLOR_MATERIAL = 0x0B57, NORMALIZE = 0x0BA1,
+               LINE_SMOOTH = 0x0B20, POLYGON_OFFSET_FILL = 0x8037;
+constexpr Enum NEVER = 0x0200, LESS = 0x0201, EQUAL = 0x0202, LEQUAL = 0x0203,
+               GREATER = 0x0204, NOTEQUAL = 0x0205, GEQUAL = 0x0206, ALWAYS = 0x0207;
+constexpr Enum ZERO = 0, ONE = 1, SRC_ALPHA = 0x0302, ONE_MINUS_SRC_ALPHA = 0x0303,
+               DST_COLOR = 0x0306;
+constexpr Enum AMBIENT = 0x1200, DIFFUSE = 0x1201, SPECULAR = 0x1202, POSITION = 0x1203,
+               EMISSION = 0x1600, SHININESS = 0x1601, AMBIENT_AND_DIFFUSE = 0x1602,
+               LIGHT_MODEL_AMBIENT = 0x0B53;
+constexpr Enum FRONT = 0x0404, BACK = 0x0405, FRONT_AND_BACK = 0x0408;
+constexpr Enum COMPILE = 0x1300;
+constexpr Enum TEXTURE_MAG_FILTER = 0x2800, TEXTURE_MIN_FILTER = 0x2801,
+               TEXTURE_WRAP_S = 0x2802, TEXTURE_WRAP_T = 0x2803, LINEAR = 0x2601,
+               NEAREST = 0x2600, REPEAT = 0x2901, CLAMP = 0x2900;
+constexpr Enum TEXTURE_ENV = 0x2300, TEXTURE_ENV_MODE = 0x2200, MODULATE = 0x2100;
+constexpr Enum RGB = 0x1907, RGBA = 0x1908, UNSIGNED_BYTE = 0x1401;
+constexpr Enum SMOOTH = 0x1D01, FLAT = 0x1D00;
+} // namespace GL
+
+class Gfx {
+  public:
+    virtual ~Gfx() = default;
+
+    virtual void clearColor(float r, float g, float b, float a) = 0;
+    virtual void clear(GL::Enum mask) = 0;
+    virtual void viewport(int x, int y, int w, int h) = 0;
+    virtual void matrixMode(GL::Enum mode) = 0;
+    virtual void loadIdentity() = 0;
+    virtual void loadMatrixd(const double* m) = 0;
+    virtual void multMatrixd(const double* m) = 0;
+    virtual void pushMatrix() = 0;
+    virtual void popMatrix() = 0;
+    virtual void translated(double x, double y, double z) = 0;
+    virtual void rotated(double angle, double x, double y, double z) = 0;
+    virtual void scaled(double x, double y, double z) = 0;
+    virtual void frustum(double l, double r, double b, double t, double n, double f) = 0;
+
+    virtual void enable(GL::Enum cap) = 0;
+    virtual void disable(GL::Enum cap) = 0;
+    virtual void alphaFunc(GL::Enum func, float ref) = 0;
+    virtual void blendFunc(GL::Enum src, GL::Enum dst) = 0;
+    virtual void depthMask(bool on) = 0;
+    virtual void shadeModel(GL::Enum mode) = 0;
+    virtual void lineWidth(float w) = 0;
+
+    virtual void color4f(float r, float g, float b, float a) = 0;
+    virtual void color4ub(std::uint8_t r, std::uint8_t g, std::uint8_t b, std::uint8_t a) = 0;
+    virtual void begin(GL::Enum mode) = 0;
+    virtual void end() = 0;
+    virtual void vertex3d(double x, double y, double z) = 0;
+    virtual void texCoord2d(double u, double v) = 0;
+    virtual void normal3d(double x, double y, double z) = 0;
+
+    virtual void lightfv(GL::Enum light, GL::Enum pname, const float* v) = 0;
+    virtual void materialfv(GL::Enum face, GL::Enum pname, const float* v) = 0;
+    virtual void lightModelfv(GL::Enum pname, const float* v) = 0;
+
+    // The null backend hands out texture names and list numbers by counting.
+    virtual unsigned int genTexture() = 0;
+    virtual void bindTexture(unsigned int name) = 0;
+    virtual void texParameteri(GL::Enum pname, int value) = 0;
+    virtual void texEnvi(GL::Enum pname, int value) = 0;
+    virtual void build2DMipmaps(int components, int w, int h, GL::Enum format,
+                                const void* pixels) = 0;
+    virtual unsigned int genLists(int count) = 0;
+    virtual void newList(unsigned int list) = 0;
+    virtual void endList() = 0;
+    virtual void callList(unsigned int list) = 0;
+};
+
+// The backend in use now: game code writes gfx().begin(GL::QUADS) and so on.
+Gfx& gfx();
+
+// The null backend does nothing but count names. The real one needs a current context.
+Gfx& nullGfx();
+Gfx& realGfx();
+void useGfx(Gfx& backend);

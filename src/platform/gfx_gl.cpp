@@ -1,0 +1,72 @@
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include "platform/gfx.h"
+
+namespace {
+
+class RealGfx final : public Gfx {
+  public:
+    void clearColor(float r, float g, float b, float a) override { glClearColor(r, g, b, a); }
+    void clear(GL::Enum mask) override { glClear(mask); }
+    void viewport(int x, int y, int w, int h) override { glViewport(x, y, w, h); }
+    void matrixMode(GL::Enum mode) override { glMatrixMode(mode); }
+    void loadIdentity() override { glLoadIdentity(); }
+    void loadMatrixd(const double* m) override { glLoadMatrixd(m); }
+    void multMatrixd(const double* m) override { glMultMatrixd(m); }
+    void pushMatrix() override { glPushMatrix(); }
+    void popMatrix() override { glPopMatrix(); }
+    void translated(double x, double y, double z) override { glTranslated(x, y, z); }
+    void rotated(double a, double x, double y, double z) override { glRotated(a, x, y, z); }
+    void scaled(double x, double y, double z) override { glScaled(x, y, z); }
+    void frustum(double l, double r, double b, double t, double n, double f) override {
+        glFrustum(l, r, b, t, n, f);
+    }
+    void enable(GL::Enum cap) override { glEnable(cap); }
+    void disable(GL::Enum cap) override { glDisable(cap); }
+    void alphaFunc(GL::Enum func, float ref) override { glAlphaFunc(func, ref); }
+    void blendFunc(GL::Enum src, GL::Enum dst) override { glBlendFunc(src, dst); }
+    void depthMask(bool on) override { glDepthMask(on ? GL_TRUE : GL_FALSE); }
+    void shadeModel(GL::Enum mode) override { glShadeModel(mode); }
+    void lineWidth(float w) override { glLineWidth(w); }
+    void color4f(float r, float g, float b, float a) override { glColor4f(r, g, b, a); }
+    void color4ub(std::uint8_t r, std::uint8_t g, std::uint8_t b, std::uint8_t a) override {
+        glColor4ub(r, g, b, a);
+    }
+    void begin(GL::Enum mode) override { glBegin(mode); }
+    void end() override { glEnd(); }
+    void vertex3d(double x, double y, double z) override { glVertex3d(x, y, z); }
+    void texCoord2d(double u, double v) override { glTexCoord2d(u, v); }
+    void normal3d(double x, double y, double z) override { glNormal3d(x, y, z); }
+    void lightfv(GL::Enum light, GL::Enum pname, const float* v) override {
+        glLightfv(light, pname, v);
+    }
+    void materialfv(GL::Enum face, GL::Enum pname, const float* v) override {
+        glMaterialfv(face, pname, v);
+    }
+    void lightModelfv(GL::Enum pname, const float* v) override { glLightModelfv(pname, v); }
+    unsigned int genTexture() override {
+        GLuint name = 0;
+        glGenTextures(1, &name);
+        return name;
+    }
+    void bindTexture(unsigned int name) override { glBindTexture(GL_TEXTURE_2D, name); }
+    void texParameteri(GL::Enum pname, int value) override {
+        glTexParameteri(GL_TEXTURE_2D, pname, value);
+    }
+    void texEnvi(GL::Enum pname, int value) override { glTexEnvi(GL_TEXTURE_ENV, pname, value); }
+    void build2DMipmaps(int components, int w, int h, GL::Enum format,
+                        const void* pixels) override {
+        gluBuild2DMipmaps(GL_TEXTURE_2D, components, w, h, format, GL_UNSIGNED_BYTE, pixels);
+    }
+    unsigned int genLists(int count) override { return glGenLists(count); }
+    void newList(unsigned int list) override { glNewList(list, GL_COMPILE); }
+    void endList() override { glEndList(); }
+    void callList(unsigned int list) override { glCallList(list); }
+};
+
+RealGfx realBackend;
+
+} // namespace
+
+Gfx& realGfx() { return realBackend; }

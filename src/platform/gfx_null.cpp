@@ -1,0 +1,63 @@
+#include "platform/gfx.h"
+
+namespace {
+
+class NullGfx final : public Gfx {
+  public:
+    void clearColor(float, float, float, float) override {}
+    void clear(GL::Enum) override {}
+    void viewport(int, int, int, int) override {}
+    void matrixMode(GL::Enum) override {}
+    void loadIdentity() override {}
+    void loadMatrixd(const double*) override {}
+    void multMatrixd(const double*) override {}
+    void pushMatrix() override {}
+    void popMatrix() override {}
+    void translated(double, double, double) override {}
+    void rotated(double, double, double, double) override {}
+    void scaled(double, double, double) override {}
+    void frustum(double, double, double, double, double, double) override {}
+    void enable(GL::Enum) override {}
+    void disable(GL::Enum) override {}
+    void alphaFunc(GL::Enum, float) override {}
+    void blendFunc(GL::Enum, GL::Enum) override {}
+    void depthMask(bool) override {}
+    void shadeModel(GL::Enum) override {}
+    void lineWidth(float) override {}
+    void color4f(float, float, float, float) override {}
+    void color4ub(std::uint8_t, std::uint8_t, std::uint8_t, std::uint8_t) override {}
+    void begin(GL::Enum) override {}
+    void end() override {}
+    void vertex3d(double, double, double) override {}
+    void texCoord2d(double, double) override {}
+    void normal3d(double, double, double) override {}
+    void lightfv(GL::Enum, GL::Enum, const float*) override {}
+    void materialfv(GL::Enum, GL::Enum, const float*) override {}
+    void lightModelfv(GL::Enum, const float*) override {}
+    unsigned int genTexture() override { return ++lastTexture; }
+    void bindTexture(unsigned int) override {}
+    void texParameteri(GL::Enum, int) override {}
+    void texEnvi(GL::Enum, int) override {}
+    void build2DMipmaps(int, int, int, GL::Enum, const void*) override {}
+    unsigned int genLists(int count) override {
+        unsigned int first = lastList + 1;
+        lastList += static_cast<unsigned int>(count);
+        return first;
+    }
+    void newList(unsigned int) override {}
+    void endList() override {}
+    void callList(unsigned int) override {}
+
+  private:
+    unsigned int lastTexture = 0;
+    unsigned int lastList = 0;
+};
+
+NullGfx nullBackend;
+Gfx* current = &nullBackend;
+
+} // namespace
+
+Gfx& nullGfx() { return nullBackend; }
+Gfx& gfx() { return *current; }
+void useGfx(Gfx& backend) { current = &backend; }

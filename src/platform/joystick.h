@@ -1,0 +1,25 @@
+// Joysticks 0 and 1 through a position query shaped like the multimedia joystick API:
+// axes 0..65535 (32767 centred), a button mask, and a result code, 0 = present.
+// A stick or d-pad pushed past half way reads as the extreme position.
+#pragma once
+
+#include <cstdint>
+
+struct JoyInfo {
+    std::uint32_t x = 0, y = 0, z = 0;
+    std::uint32_t buttons = 0;
+};
+
+constexpr std::uint32_t joyErrUnplugged = 167;
+
+std::uint32_t joyGetPos(int id, JoyInfo& info);
+
+// Scripted runs replace the real devices with virtual ones.
+void joyUseVirtual(bool on);
+void joyVirtualPlug(int id);
+void joyVirtualAxis(int id, char axis, std::uint32_t value);
+void joyVirtualButton(int id, int button, bool down);
+
+// Real devices: open and close as SDL reports them.
+void joyOpenDevices();
+void joyCloseDevices();

@@ -1,0 +1,3 @@
+#include "render/arena_setup.h"
+
+void arenaSetup(u8) {}

@@ -1,0 +1,110 @@
+#include "shell/command_line.h"
+
+#include <charconv>
+#include <string_view>
+
+namespace {
+
+template <class T> bool parseNumber(std::string_view text, T& value) {
+    if (text.empty()) return false;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return ec == std::errc() && end == text.data() + text.size();
+}
+
+bool parseTickFile(std::string_view text, TickFile& out) {
+    auto colon = text.find(':');
+    if (colon == std::string_view::npos || colon + 1 >= text.size()) return false;
+    if (!parseNumber(text.substr(0, colon), out.tick) || out.tick < 1) return false;
+    out.path = std::string(text.substr(colon + 1));
+    return true;
+}
+
+} // namespace
+
+const char* commandLineHelp() {
+    return "Usage: torvel-arena [options]\n"
+           "TORVEL ARENA, a one-on-one fighting game. Run it from the folder that holds its\n"
+           "data folders (Personagens, Cenarios, Posicoes, Sons).\n"
+           "\n"
+           "Options:\n"
+           "  --help           show this text and exit\n"
+           "  --headless       no window, no sound output, no frame pacing; the game runs\n"
+           "                   the same code and reaches the same states\n"
+           "  --seed N         seed the random generator with N (default: the clock)\n"
+           "  --script FILE    drive the keyboard and joysticks from FILE; window focus is\n"
+           "                   ignored. Lines, ticks counted from 1, '#' starts a comment:\n"
+           "                     T down KEY | T up KEY | T tap KEY\n"
+           "                     T joy J x V | T joy J y V      (J 1 or 2, V 0..65535)\n"
+           "                     T joy J btn B down|up          (B 1..10)\n"
+           "                   KEY: A..Z 0..9 NUM0..NUM9 UP DOWN LEFT RIGHT ESC PAUSE\n"
+           "                        RETURN SPACE F1..F12\n"
+           "  --ticks N        end after N ticks with exit status 0\n"
+           "  --dump T:FILE    after tick T write the whole game state to FILE as JSON\n"
+           "                   (repeatable)\n"
+           "  --shot T:FILE    after tick T's frame write the window to FILE as PNG\n"
+           "                   (repeatable; windowed runs only)\n"
+           "  --trace          print 'T scene NAME' at every scene change and\n"
+           "                   'T error LINE' when the error screen comes up\n"
+           "  --stats          at exit print the tick count and the work time per tick\n"
+           "                   (p50, p95, p99, max; the pacing wait excluded)\n";
+}
+
+bool parseCommandLine(int argc, const char* const* argv, CommandLine& out, std::string& error) {
+    for (int i = 1; i < argc; ++i) {
+        std::string_view arg = argv[i];
+        auto value = [&](std::string_view& v) {
+            if (i + 1 >= argc) {
+                error = std::string(arg) + " needs a value";
+                return false;
+            }
+            v = argv[++i];
+            return true;
+        };
+        std::string_view v;
+        if (arg == "--help" || arg == "-h") {
+            out.help = true;
+        } else if (arg == "--headless") {
+            out.headless = true;
+        } else if (arg == "--trace") {
+            out.trace = true;
+        } else if (arg == "--stats") {
+            out.stats = true;
+        } else if (arg == "--seed") {
+            if (!value(v)) return false;
+            u32 seed = 0;
+            if (!parseNumber(v, seed)) {
+                error = "--seed wants a whole number 0..4294967295, not '" + std::string(v) + "'";
+                return false;
+            }
+            out.seed = seed;
+        } else if (arg == "--script") {
+            if (!value(v)) return false;
+            out.scriptPath = std::string(v);
+        } else if (arg == "--ticks") {
+            if (!value(v)) return false;
+            long long n = 0;
+            if (!parseNumber(v, n) || n < 0) {
+                error = "--ticks wants a whole number, not '" + std::string(v) + "'";
+                return false;
+            }
+            out.ticks = n;
+        } else if (arg == "--dump" || arg == "--shot") {
+            if (!value(v)) return false;
+            TickFile tf;
+            if (!parseTickFile(v, tf)) {
+                error = std::string(arg) + " wants TICK:FILE with TICK from 1, not '" +
+                        std::string(v) + "'";
+                return false;
+            }
+            (arg == "--dump" ? out.dumps : out.shots).push_back(tf);
+        } else {
+            error = "unknown option '" + std::string(arg) + "' (see --help)";
+            return false;
+        }
+    }
+    if (out.headless && !out.shots.empty()) {
+        error = "--shot needs a window; it cannot be used with --headless";
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,28 @@
+// The command line: the test harness's options are part of the game.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "shell/plain_data.h"
+
+struct TickFile {
+    long long tick;
+    std::string path;
+};
+
+struct CommandLine {
+    bool help = false;
+    bool headless = false;
+    std::optional<u32> seed;
+    std::string scriptPath;
+    std::optional<long long> ticks;
+    std::vector<TickFile> dumps;
+    std::vector<TickFile> shots;
+    bool trace = false;
+    bool stats = false;
+};
+
+bool parseCommandLine(int argc, const char* const* argv, CommandLine& out, std::string& error);
+const char* commandLineHelp();

@@ -1,0 +1,123 @@
+#include "shell/frame.h"
+
+#include <algorithm>
+#include <string>
+
+#include "platform/audio.h"
+#include "platform/canvas.h"
+#include "platform/clock.h"
+#include "platform/gfx.h"
+#include "platform/window.h"
+#include "render/text.h"
+#include "shell/game_state.h"
+#include "shell/input.h"
+#include "shell/rng.h"
+#include "shell/scene_dispatch.h"
+
+FrameControl frameControl;
+
+namespace {
+
+void serveSound() {
+    if (gs.soundRequest != 0 && waveCount(WaveList::Sounds) > gs.soundRequest) {
+        waveSetVolume(WaveList::Sounds, gs.soundRequest, gs.soundVolume);
+        wavePlay(WaveList::Sounds, gs.soundRequest);
+        gs.soundRequest = 0;
+    }
+}
+
+void serveMusic() {
+    const bool inRange = gs.musicIndex != 0 && waveCount(WaveList::Music) > gs.musicIndex;
+    if (inRange && gs.musicStartRequest == 1) {
+        waveSetVolume(WaveList::Music, gs.musicIndex, gs.musicVolume);
+        waveSetLooped(WaveList::Music, gs.musicIndex, true);
+        wavePlay(WaveList::Music, gs.musicIndex);
+        gs.musicStartRequest = 0;
+    }
+    if (inRange)
+        waveSetVolume(WaveList::Music, gs.musicIndex,
+                      gs.musicVolume + static_cast<i32>(random(2)));
+}
+
+bool creditLineShown() {
+    if (gs.hudVisible == 0 || gs.showCredits == 0) return false;
+    for (const char* s : {"VS-SELECAO-JOG", "SELECAO-LUTADOR", "SELECAO-CENARIO", "ERRO"})
+        if (gs.sceneName == s) return false;
+    return true;
+}
+
+void drawCreditLine() {
+    const std::string text = "CREDITOS 0" + std::to_string(gs.credits);
+    drawText(text, "CENTRO", "", 0.01, -3.18, -5.0, 1.5, 1.5, {0, 0, 80}, 150, 0.0);
+    drawText(text, "CENTRO", "", 0.0, -3.17, -5.0, 1.5, 1.5, {255, 255, 255}, 255, 0.0);
+}
+
+void drawErrorText() {
+    const CanvasColor white{255, 255, 255};
+    canvasSetBrush({0, 0, 0});
+    canvasText(10, 10, "* ERRO *", white);
+    canvasText(10, 25, gs.errorLine1.view(), white);
+    canvasText(10, 50, gs.errorLine2.view(), white);
+    canvasText(10, 65, gs.errorLine3.view(), white);
+    canvasText(10, 80, gs.errorLine4.view(), white);
+    canvasText(10, 150, "APERTE ESC PARA SAIR .", white);
+}
+
+} // namespace
+
+std::int64_t frameEndTimeMs(std::int64_t startMs, int extraMs) {
+    const std::int64_t second = startMs - startMs % 1000;
+    const std::int64_t ms = startMs % 1000;
+    return second + std::min<std::int64_t>(ms + 25 + extraMs, 999);
+}
+
+void Draw() {
+    const std::int64_t startMs = wallClockMs();
+
+    gfx().clear(GL::COLOR_BUFFER_BIT | GL::DEPTH_BUFFER_BIT);
+    if (gs.sceneName == "ERRO")
+        gfx().clearColor(0, 0, 0, 0);
+    else
+        gfx().clearColor(gs.clearColor.r / 255.0f, gs.clearColor.g / 255.0f,
+                         gs.clearColor.b / 255.0f, 0);
+
+    gfx().loadIdentity();
+    gfx().enable(GL::TEXTURE_2D);
+    gfx().enable(GL::DEPTH_TEST);
+    gfx().enable(GL::LIGHTING);
+    gfx().enable(GL::ALPHA_TEST);
+    gfx().disable(GL::BLEND);
+    gfx().alphaFunc(GL::GREATER, 0.2f);
+
+    serveSound();
+    serveMusic();
+
+    dispatchScene();
+
+    gfx().disable(GL::DEPTH_TEST);
+    gfx().alphaFunc(GL::GREATER, 0.2f);
+
+    if (creditLineShown()) drawCreditLine();
+
+    frameControl.lastWaitMicros = 0;
+    if (frameControl.pace) {
+        const std::int64_t waitStart = monotonicMicros();
+        waitUntilWallClockMs(frameEndTimeMs(startMs, gs.frameDelayExtra));
+        frameControl.lastWaitMicros = monotonicMicros() - waitStart;
+    }
+
+    windowPresent(frameControl.capture, &frameControl.captureWidth, &frameControl.captureHeight);
+}
+
+void DXTimer1Timer() {
+    sampleInput();
+    gs.joystickProbeCounter += 1;
+    if (gs.joystickProbeCounter == 200) gs.joystickProbeCounter = 0;
+    if (gs.joystickProbeCounter == 0) {
+        gs.joy1Status = 0;
+        gs.joy2Status = 0;
+    }
+    Draw();
+    if (gs.sceneName == "ERRO") drawErrorText();
+    latchPreviousInput();
+}

@@ -1,0 +1,22 @@
+// One tick (DXTimer1Timer) and one frame (Draw).
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+// How the harness runs the frame: pacing on or off, a picture to capture at this
+// tick's swap, and how long the last frame waited for its end time.
+struct FrameControl {
+    bool pace = true;
+    std::vector<std::uint8_t>* capture = nullptr;
+    int captureWidth = 0, captureHeight = 0;
+    std::int64_t lastWaitMicros = 0;
+};
+extern FrameControl frameControl;
+
+void DXTimer1Timer();
+void Draw();
+
+// The frame ends 25 ms (plus the extra delay) after it starts, but never after the
+// 999th millisecond of the second it started in.
+std::int64_t frameEndTimeMs(std::int64_t startMs, int extraMs);

@@ -1,0 +1,127 @@
+#include "shell/input.h"
+
+#include "platform/joystick.h"
+#include "platform/keys.h"
+
+namespace {
+
+void readKeyboard(InputSnapshot& s) {
+    auto held = [](int state) -> u8 {
+        for (u8 key : gs.keyBindings[static_cast<std::size_t>(state)])
+            if (keyIsDown(key)) return 1;
+        return 0;
+    };
+    s.up = held(1);
+    s.down = held(2);
+    s.left = held(3);
+    s.right = held(4);
+    for (std::size_t b = 1; b <= 10; ++b) s.buttons[b] = held(static_cast<int>(4 + b));
+}
+
+// Only the extreme positions count as a direction.
+void readJoystick(InputSnapshot& s, const JoyInfo& info) {
+    s.up = info.y == 0;
+    s.down = info.y >= 65535;
+    s.left = info.x == 0;
+    s.right = info.x >= 65535;
+    for (std::size_t b = 1; b <= 10; ++b) s.buttons[b] = (info.buttons >> (b - 1)) & 1u;
+}
+
+struct FighterFlags {
+    u8 *up, *down, *left, *right;
+    Slots<u8, 10>* buttons;
+};
+
+FighterFlags currentFlags(personagem& f) {
+    return {&f.inUp, &f.inDown, &f.inLeft, &f.inRight, &f.inButtons};
+}
+
+FighterFlags previousFlags(personagem& f) {
+    return {&f.inUpPrev, &f.inDownPrev, &f.inLeftPrev, &f.inRightPrev, &f.inButtonsPrev};
+}
+
+// A joystick's logical button k reads the physical button that entry k of its map names.
+void copyToFighter(const FighterFlags& out, const InputSnapshot& in,
+                   const Slots<u8, 10>* buttonMap) {
+    *out.up = in.up;
+    *out.down = in.down;
+    *out.left = in.left;
+    *out.right = in.right;
+    for (std::size_t k = 1; k <= 10; ++k) {
+        if (!buttonMap) {
+            (*out.buttons)[k] = in.buttons[k];
+        } else {
+            u8 physical = (*buttonMap)[k];
+            (*out.buttons)[k] = (physical >= 1 && physical <= 10) ? in.buttons[physical] : 0;
+        }
+    }
+}
+
+// Steps shared by the sampling and the latch: device snapshots, fighters, menu flags.
+void fillSnapshots(InputSnapshot& kb, InputSnapshot& joy1, InputSnapshot& joy2,
+                   MenuSnapshot& menu, bool latch) {
+    bool locked = !latch && gs.inputLock > 0;
+    kb = {};
+    if (!locked) readKeyboard(kb);
+    joy1 = {};
+    if (gs.joy1Status == 0 && !locked) readJoystick(joy1, gs.joy1Info);
+    joy2 = {};
+    if (gs.joy2Status == 0 && !locked) readJoystick(joy2, gs.joy2Info);
+
+    for (int i = 1; i <= 2; ++i) {
+        personagem& f = gs.fighter(i);
+        FighterFlags out = latch ? previousFlags(f) : currentFlags(f);
+        switch (f.inputDevice) {
+        case 1: copyToFighter(out, kb, nullptr); break;
+        case 2: copyToFighter(out, joy1, &gs.joy1ButtonMap); break;
+        case 3: copyToFighter(out, joy2, &gs.joy2ButtonMap); break;
+        default: break;
+        }
+    }
+
+    menu.up = kb.up | joy1.up | joy2.up;
+    menu.down = kb.down | joy1.down | joy2.down;
+    menu.left = kb.left | joy1.left | joy2.left;
+    menu.right = kb.right | joy1.right | joy2.right;
+    menu.button1 = kb.buttons[1] | joy1.buttons[1] | joy2.buttons[1];
+    menu.button2 = kb.buttons[2] | joy1.buttons[2] | joy2.buttons[2];
+}
+
+} // namespace
+
+void sampleInput() {
+    if (gs.inputLock > 0) gs.inputLock -= 1;
+    if (gs.inputLock < 0) gs.inputLock = 0;
+
+    if (gs.joy1Status == 0) gs.joy1Status = joyGetPos(0, gs.joy1Info);
+    if (gs.joy2Status == 0) gs.joy2Status = joyGetPos(1, gs.joy2Info);
+
+    switch (gs.controlMode) {
+    case 1:
+        gs.fighter(1).inputDevice = 1;
+        gs.fighter(2).inputDevice = 2;
+        break;
+    case 2:
+        gs.fighter(1).inputDevice = 2;
+        gs.fighter(2).inputDevice = 1;
+        break;
+    case 3:
+        gs.fighter(1).inputDevice = 2;
+        gs.fighter(2).inputDevice = 3;
+        break;
+    default: break;
+    }
+
+    fillSnapshots(gs.kbInput, gs.joy1Input, gs.joy2Input, gs.menuInput, false);
+}
+
+void latchPreviousInput() {
+    fillSnapshots(gs.kbInputPrev, gs.joy1InputPrev, gs.joy2InputPrev, gs.menuInputPrev, true);
+}
+
+void setDefaultKeyBindings() {
+    static constexpr u8 defaults[keyStateCount] = {
+        vk::Up,       vk::Down,     vk::Left, vk::Right, 'Z', 'X', 'C', 'V', 'A', 'S', 'D', '1',
+        0,            0};
+    for (std::size_t s = 1; s <= keyStateCount; ++s) gs.keyBindings[s] = {defaults[s - 1], 0, 0};
+}

@@ -1,0 +1,14 @@
+// Input sampling: the keyboard and both joysticks into this tick's snapshots, the
+// fighters' raw flags and the menu flags; and the latch into the previous tick's.
+#pragma once
+
+#include "shell/game_state.h"
+
+void sampleInput();
+void latchPreviousInput();
+
+// The keyboard bindings a new run starts with, also restored by F1 on the controls screen.
+void setDefaultKeyBindings();
+
+// Pressed means held now and not held in the previous tick.
+inline bool pressed(u8 now, u8 prev) { return now == 1 && prev == 0; }

@@ -1,0 +1,47 @@
+#include "shell/scene_dispatch.h"
+
+#include <string_view>
+
+#include "match/battle_scene.h"
+#include "match/victory_screen.h"
+#include "menus/configuration_menu.h"
+#include "menus/selection_screens.h"
+#include "menus/title_menu.h"
+#include "menus/versus_presentation.h"
+#include "shell/game_state.h"
+#include "shell/startup_screens.h"
+
+namespace {
+
+struct SceneEntry {
+    std::string_view name;
+    void (*handler)();
+};
+
+// "ERRO" has no handler: its frame is black and the tick writes the error text.
+constexpr SceneEntry sceneTable[] = {
+    {"DEBUG-PERSONAGEM", drawStartupScreen},
+    {"DEBUG-CENARIO", drawStartupScreen},
+    {"DEBUG-MODO", drawStartupScreen},
+    {"DEBUG-DIFICULDADE", drawStartupScreen},
+    {"DEBUG-RESOLUCAO", drawStartupScreen},
+    {"OPCOES", titleMenuScene},
+    {"VS-SELECAO-JOG", modeMenuScene},
+    {"CONFIGURACOES", configurationMenuScene},
+    {"SELECAO-LUTADOR", fighterSelectionScene},
+    {"SELECAO-CENARIO", arenaSelectionScene},
+    {"VS-APRESENTACAO", versusPresentationScene},
+    {"BATALHA", battleScene},
+    {"VS-VITORIA", victoryScene},
+};
+
+} // namespace
+
+void dispatchScene() {
+    for (const SceneEntry& e : sceneTable) {
+        if (gs.sceneName == e.name) {
+            e.handler();
+            return;
+        }
+    }
+}

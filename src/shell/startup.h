@@ -1,0 +1,17 @@
+// Program start: the initial state, the start-up choices, and the display set-up with
+// the loading of everything the game needs before the first scene of play.
+#pragma once
+
+#include <optional>
+
+#include "shell/plain_data.h"
+
+// Runs once when the window is created. Without a seed the generator is seeded from
+// the clock.
+void formCreate(std::optional<u32> seed);
+// The fixed OpenGL state, once the game's context is current.
+void GLInit();
+// The start-up choices of the key handler; returns true when the key was consumed.
+bool startupChoice(u8 key);
+// Display set-up and loading for resolution choice 1..4.
+void setUpDisplay(u8 resolution);

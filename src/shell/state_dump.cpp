@@ -1,0 +1,98 @@
+#include "shell/state_dump.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cstring>
+#include <type_traits>
+
+#include "shell/game_state.h"
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+template <class T> struct IsFixedString : std::false_type {};
+template <std::size_t N> struct IsFixedString<FixedString<N>> : std::true_type {};
+template <class T> struct IsSequence : std::false_type {};
+template <class T, std::size_t N> struct IsSequence<Slots<T, N>> : std::true_type {};
+template <class T, std::size_t N> struct IsSequence<std::array<T, N>> : std::true_type {};
+
+struct JsonFields;
+
+template <class T> Json toJson(T& v);
+
+struct JsonFields {
+    Json& out;
+    template <class T> void operator()(const char* name, T& v) { out[name] = toJson(v); }
+};
+
+template <class T> Json toJson(T& v) {
+    if constexpr (std::is_arithmetic_v<T>) {
+        return v;
+    } else if constexpr (IsFixedString<T>::value) {
+        return std::string(v.view());
+    } else if constexpr (IsSequence<T>::value) {
+        Json a = Json::array();
+        for (auto& e : v) a.push_back(toJson(e));
+        return a;
+    } else {
+        Json o = Json::object();
+        JsonFields fields{o};
+        reflect(fields, v);
+        return o;
+    }
+}
+
+// FNV-1a over every field's value; -0.0 hashes as 0.0 so equal numbers hash alike.
+struct Hasher {
+    std::uint64_t h = 1469598103934665603ull;
+
+    void bytes(const void* p, std::size_t n) {
+        const auto* b = static_cast<const unsigned char*>(p);
+        for (std::size_t i = 0; i < n; ++i) {
+            h ^= b[i];
+            h *= 1099511628211ull;
+        }
+    }
+    template <class T> void value(T& v) {
+        if constexpr (std::is_floating_point_v<T>) {
+            double d = v == 0 ? 0.0 : static_cast<double>(v);
+            bytes(&d, sizeof d);
+        } else if constexpr (std::is_arithmetic_v<T>) {
+            bytes(&v, sizeof v);
+        } else if constexpr (IsFixedString<T>::value) {
+            bytes(&v.len, 1);
+            bytes(v.buf, v.len);
+        } else if constexpr (IsSequence<T>::value) {
+            for (auto& e : v) value(e);
+        } else {
+            reflect(*this, v);
+        }
+    }
+    template <class T> void operator()(const char*, T& v) { value(v); }
+};
+
+} // namespace
+
+std::uint64_t stateHash() {
+    Hasher hasher;
+    reflect(hasher, gs);
+    hasher.value(gs.fighters);
+    hasher.value(gs.rngState);
+    return hasher.h;
+}
+
+std::string stateDumpJson(long long tick) {
+    Json root = Json::object();
+    JsonFields fields{root};
+    reflect(fields, gs);
+    root["transitionTimer"] = gs.transitionTimer();
+    root["fighters"] = toJson(gs.fighters);
+    root["objects"] = Json::array();
+    root["tick"] = tick;
+    root["rngState"] = gs.rngState;
+    char hash[17];
+    std::snprintf(hash, sizeof hash, "%016llx", static_cast<unsigned long long>(stateHash()));
+    root["stateHash"] = hash;
+    return root.dump(1, ' ', false, Json::error_handler_t::replace) + "\n";
+}
