@@ -74,6 +74,8 @@ void joyVirtualPlug(int id) {
     virtualJoys[id].info = {32767, 32767, 32767, 0};
 }
 
+void joyVirtualUnplugAll() { virtualJoys = {}; }
+
 void joyVirtualAxis(int id, char axis, std::uint32_t value) {
     joyVirtualPlug(id);
     (axis == 'x' ? virtualJoys[id].info.x : virtualJoys[id].info.y) = value;

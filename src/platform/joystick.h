@@ -17,6 +17,7 @@ std::uint32_t joyGetPos(int id, JoyInfo& info);
 // Scripted runs replace the real devices with virtual ones.
 void joyUseVirtual(bool on);
 void joyVirtualPlug(int id);
+void joyVirtualUnplugAll();
 void joyVirtualAxis(int id, char axis, std::uint32_t value);
 void joyVirtualButton(int id, int button, bool down);
 

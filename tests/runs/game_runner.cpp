@@ -1,0 +1,80 @@
+#include "game_runner.h"
+
+#include <png.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string slurp(const std::string& path) {
+    std::ifstream f(path, std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+} // namespace
+
+std::string scratchDir(const std::string& name) {
+    fs::path dir = fs::temp_directory_path() / ("torvel-run-tests-" + std::to_string(getpid())) / name;
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    return dir.string();
+}
+
+std::string writeScript(const std::string& dir, const std::string& text) {
+    std::string path = dir + "/script.txt";
+    std::ofstream(path, std::ios::binary) << text;
+    return path;
+}
+
+bool xvfbAvailable() { return std::system("command -v xvfb-run >/dev/null 2>&1") == 0; }
+
+GameRun runGame(const std::string& args, bool windowed) {
+    static int counter = 0;
+    fs::path base = fs::temp_directory_path() / ("torvel-run-" + std::to_string(getpid()) + "-" +
+                                                 std::to_string(counter++));
+    std::string outPath = base.string() + ".out", errPath = base.string() + ".err";
+    std::string command = std::string("cd '") + TORVEL_RUN_DIR + "' && SDL_AUDIODRIVER=dummy ";
+    if (windowed) command += "xvfb-run -a -s '-screen 0 1280x1024x24' ";
+    command += "./torvel-arena " + args + " >'" + outPath + "' 2>'" + errPath + "'";
+    int raw = std::system(command.c_str());
+    GameRun run;
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.out = slurp(outPath);
+    run.err = slurp(errPath);
+    fs::remove(outPath);
+    fs::remove(errPath);
+    return run;
+}
+
+nlohmann::json readJson(const std::string& path) {
+    std::ifstream f(path);
+    if (!f) return nullptr;
+    return nlohmann::json::parse(f, nullptr, false);
+}
+
+Picture readPng(const std::string& path) {
+    Picture p;
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&image, path.c_str())) return p;
+    image.format = PNG_FORMAT_RGB;
+    std::vector<std::uint8_t> rgb(PNG_IMAGE_SIZE(image));
+    if (!png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr)) return p;
+    p.width = static_cast<int>(image.width);
+    p.height = static_cast<int>(image.height);
+    p.rgb = std::move(rgb);
+    return p;
+}
+
+std::string startupScript(char resolutionKey) {
+    return std::string("2 tap 1\n4 tap 2\n6 tap 1\n8 tap 1\n10 tap 3\n12 tap ") + resolutionKey +
+           "\n";
+}

@@ -1,0 +1,36 @@
+// Runs the built game from its run directory with a script and options, and collects
+// what it printed, its exit status and the files it wrote.
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct GameRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// A fresh scratch folder for one test.
+std::string scratchDir(const std::string& name);
+std::string writeScript(const std::string& dir, const std::string& text);
+GameRun runGame(const std::string& args, bool windowed = false);
+bool xvfbAvailable();
+nlohmann::json readJson(const std::string& path);
+
+struct Picture {
+    int width = 0, height = 0;
+    std::vector<std::uint8_t> rgb;
+    bool ok() const { return width > 0; }
+    const std::uint8_t* at(int x, int y) const {
+        return &rgb[(static_cast<std::size_t>(y) * width + x) * 3];
+    }
+};
+Picture readPng(const std::string& path);
+
+// The start-up choices of a whole run: characters 1 and 2, arena 1, P1 VS CPU,
+// NORMAL, then the given resolution key at tick 12.
+std::string startupScript(char resolutionKey);
