@@ -5,9 +5,12 @@
 
 const CharacterSheet* characterSheet(u8 character) {
     switch (character) {
-    case 1: return &torvelSheet();
-    case 2: return &brandolimSheet();
-    default: return nullptr;
+    case 1:
+        return &torvelSheet();
+    case 2:
+        return &brandolimSheet();
+    default:
+        return nullptr;
     }
 }
 
@@ -42,8 +45,8 @@ void registerFighter(int index, u8 character, std::span<const std::string_view> 
     int part = 1;
     for (const BodyPartRow& row : sheet->parts) {
         setPart(index, part++, row.name, row.parent,
-                packTint(f.blackParts == 1 ? row.tintBlack : row.tintOther), row.pivotX,
-                row.pivotY, row.pivotZ, row.model);
+                packTint(f.blackParts == 1 ? row.tintBlack : row.tintOther), row.pivotX, row.pivotY,
+                row.pivotZ, row.model);
     }
     // Both characters strike and are struck with the same parts.
     for (int p : {3, 4, 6, 7}) setPartHitRadii(index, p, 0.1, 0.1, 0.1);

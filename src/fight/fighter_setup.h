@@ -25,8 +25,7 @@ struct MoveListRow {
 struct CharacterSheet {
     std::span<const BodyPartRow> parts;
     std::span<const MoveListRow, 7> moves;
-    f64 walkForwardSpeed, walkBackSpeed, runSpeed, backdashSpeed, rollBackSpeed,
-        rollForwardSpeed;
+    f64 walkForwardSpeed, walkBackSpeed, runSpeed, backdashSpeed, rollBackSpeed, rollForwardSpeed;
     std::string_view airComboRoute;
 };
 
@@ -40,4 +39,6 @@ void setPartHitRadii(int index, int part, f64 rx, f64 ry, f64 rz);
 void resetForMatch(int index);
 void resetForRound(int index);
 
-inline u32 packTint(Rgb c) { return u32{c.r} | (u32{c.g} << 8) | (u32{c.b} << 16); }
+inline u32 packTint(Rgb c) {
+    return u32{c.r} | (u32{c.g} << 8) | (u32{c.b} << 16);
+}

@@ -2,4 +2,6 @@
 
 #include "shell/screen_effects.h"
 
-void battleScene() { runScreenEffects(); }
+void battleScene() {
+    runScreenEffects();
+}

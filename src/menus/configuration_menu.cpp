@@ -2,4 +2,6 @@
 
 #include "shell/screen_effects.h"
 
-void configurationMenuScene() { runScreenEffects(); }
+void configurationMenuScene() {
+    runScreenEffects();
+}

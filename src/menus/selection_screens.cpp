@@ -2,5 +2,9 @@
 
 #include "shell/screen_effects.h"
 
-void fighterSelectionScene() { runScreenEffects(); }
-void arenaSelectionScene() { runScreenEffects(); }
+void fighterSelectionScene() {
+    runScreenEffects();
+}
+void arenaSelectionScene() {
+    runScreenEffects();
+}

@@ -2,5 +2,9 @@
 
 #include "shell/screen_effects.h"
 
-void titleMenuScene() { runScreenEffects(); }
-void modeMenuScene() { runScreenEffects(); }
+void titleMenuScene() {
+    runScreenEffects();
+}
+void modeMenuScene() {
+    runScreenEffects();
+}

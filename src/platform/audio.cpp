@@ -23,7 +23,9 @@ std::vector<WaveItem> music{WaveItem{}};
 bool outputEnabled = true;
 bool deviceOpen = false;
 
-std::vector<WaveItem>& items(WaveList list) { return list == WaveList::Sounds ? sounds : music; }
+std::vector<WaveItem>& items(WaveList list) {
+    return list == WaveList::Sounds ? sounds : music;
+}
 
 WaveItem* item(WaveList list, int index) {
     auto& v = items(list);
@@ -48,7 +50,9 @@ void audioResetLists() {
     }
 }
 
-int waveCount(WaveList list) { return static_cast<int>(items(list).size()); }
+int waveCount(WaveList list) {
+    return static_cast<int>(items(list).size());
+}
 
 bool waveAppendFile(WaveList list, const std::string& path) {
     std::FILE* f = std::fopen(path.c_str(), "rb");
@@ -79,7 +83,8 @@ void wavePlay(WaveList list, int index) {
     WaveItem* w = item(list, index);
     if (!w || w->file.empty() || !deviceOpen) return;
     if (!w->chunk) {
-        w->chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(w->file.data(), static_cast<int>(w->file.size())), 1);
+        w->chunk =
+            Mix_LoadWAV_RW(SDL_RWFromConstMem(w->file.data(), static_cast<int>(w->file.size())), 1);
         if (!w->chunk) return;
     }
     Mix_VolumeChunk(w->chunk, mixerVolumeFor(w->volume));
@@ -94,7 +99,9 @@ void audioOpenDevice() {
     deviceOpen = true;
 }
 
-void audioSetOutputEnabled(bool enabled) { outputEnabled = enabled; }
+void audioSetOutputEnabled(bool enabled) {
+    outputEnabled = enabled;
+}
 
 void audioClose() {
     audioResetLists();

@@ -38,7 +38,8 @@ bool loadFont() {
     if (font.failed) return false;
     ResourceView r = findResource("CANVASFONT", "FONT");
     const std::size_t header = 12, table = 224 * 14;
-    if (!r || r.size < header + table || std::string_view(reinterpret_cast<const char*>(r.data), 4) != "TCF1") {
+    if (!r || r.size < header + table ||
+        std::string_view(reinterpret_cast<const char*>(r.data), 4) != "TCF1") {
         std::fprintf(stderr, "torvel-arena: the canvas font resource is missing or damaged\n");
         font.failed = true;
         return false;
@@ -119,7 +120,8 @@ void fillRect(int x0, int y0, int x1, int y1, CanvasColor c) {
 
 void drawTextCommand(const Command& c) {
     if (!loadFont()) return;
-    if (c.solidBrush) fillRect(c.x0, c.y0, c.x0 + canvasTextWidth(c.text), c.y0 + font.lineHeight, c.brush);
+    if (c.solidBrush)
+        fillRect(c.x0, c.y0, c.x0 + canvasTextWidth(c.text), c.y0 + font.lineHeight, c.brush);
     if (!font.texture) {
         glGenTextures(1, &font.texture);
         glBindTexture(GL_TEXTURE_2D, font.texture);
@@ -174,14 +176,18 @@ void canvasSetEnabled(bool on) {
     if (!on) commands.clear();
 }
 
-void canvasClear() { commands.clear(); }
+void canvasClear() {
+    commands.clear();
+}
 
 void canvasSetWindowColor(CanvasColor c) {
     windowColor = c;
     commands.clear();
 }
 
-CanvasColor canvasWindowColor() { return windowColor; }
+CanvasColor canvasWindowColor() {
+    return windowColor;
+}
 
 void canvasFillRect(int left, int top, int right, int bottom, CanvasColor c) {
     Command cmd;
@@ -199,7 +205,9 @@ void canvasSetBrush(CanvasColor c) {
     brushColor = c;
 }
 
-void canvasSetBrushHollow() { brushSolid = false; }
+void canvasSetBrushHollow() {
+    brushSolid = false;
+}
 
 void canvasText(int x, int y, std::string_view utf8, CanvasColor fontColor) {
     Command cmd;
@@ -253,9 +261,15 @@ void canvasCompose(int width, int height, bool clearToWindowColor) {
     }
     for (const Command& c : commands) {
         switch (c.kind) {
-        case Command::Fill: fillRect(c.x0, c.y0, c.x1, c.y1, c.color); break;
-        case Command::Text: drawTextCommand(c); break;
-        case Command::Bitmap: drawBitmapCommand(c); break;
+        case Command::Fill:
+            fillRect(c.x0, c.y0, c.x1, c.y1, c.color);
+            break;
+        case Command::Text:
+            drawTextCommand(c);
+            break;
+        case Command::Bitmap:
+            drawBitmapCommand(c);
+            break;
         }
     }
     glMatrixMode(GL_PROJECTION);

@@ -69,4 +69,6 @@ RealGfx realBackend;
 
 } // namespace
 
-Gfx& realGfx() { return realBackend; }
+Gfx& realGfx() {
+    return realBackend;
+}

@@ -58,6 +58,12 @@ Gfx* current = &nullBackend;
 
 } // namespace
 
-Gfx& nullGfx() { return nullBackend; }
-Gfx& gfx() { return *current; }
-void useGfx(Gfx& backend) { current = &backend; }
+Gfx& nullGfx() {
+    return nullBackend;
+}
+Gfx& gfx() {
+    return *current;
+}
+void useGfx(Gfx& backend) {
+    current = &backend;
+}

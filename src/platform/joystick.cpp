@@ -66,7 +66,9 @@ std::uint32_t joyGetPos(int id, JoyInfo& info) {
     return 0;
 }
 
-void joyUseVirtual(bool on) { useVirtual = on; }
+void joyUseVirtual(bool on) {
+    useVirtual = on;
+}
 
 void joyVirtualPlug(int id) {
     if (id < 0 || id > 1 || virtualJoys[id].present) return;
@@ -74,7 +76,9 @@ void joyVirtualPlug(int id) {
     virtualJoys[id].info = {32767, 32767, 32767, 0};
 }
 
-void joyVirtualUnplugAll() { virtualJoys = {}; }
+void joyVirtualUnplugAll() {
+    virtualJoys = {};
+}
 
 void joyVirtualAxis(int id, char axis, std::uint32_t value) {
     joyVirtualPlug(id);

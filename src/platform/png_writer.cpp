@@ -4,8 +4,8 @@
 
 #include <cstdio>
 
-bool writePng(const std::string& path, int width, int height,
-              const std::vector<std::uint8_t>& rgb, std::string& error) {
+bool writePng(const std::string& path, int width, int height, const std::vector<std::uint8_t>& rgb,
+              std::string& error) {
     if (rgb.size() < static_cast<std::size_t>(width) * height * 3) {
         error = "not enough pixel data";
         return false;
@@ -29,7 +29,8 @@ bool writePng(const std::string& path, int width, int height,
                  PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
     for (int y = 0; y < height; ++y)
-        png_write_row(png, const_cast<png_bytep>(rgb.data() + static_cast<std::size_t>(y) * width * 3));
+        png_write_row(png,
+                      const_cast<png_bytep>(rgb.data() + static_cast<std::size_t>(y) * width * 3));
     png_write_end(png, info);
     png_destroy_write_struct(&png, &info);
     bool ok = std::fclose(f) == 0;

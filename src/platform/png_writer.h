@@ -5,5 +5,5 @@
 #include <vector>
 
 // Writes 8-bit RGB rows, top row first. Returns false with a message on failure.
-bool writePng(const std::string& path, int width, int height,
-              const std::vector<std::uint8_t>& rgb, std::string& error);
+bool writePng(const std::string& path, int width, int height, const std::vector<std::uint8_t>& rgb,
+              std::string& error);

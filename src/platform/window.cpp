@@ -1,7 +1,7 @@
 #include "platform/window.h"
 
-#include <SDL.h>
 #include <GL/gl.h>
+#include <SDL.h>
 
 #include <cmath>
 
@@ -26,31 +26,53 @@ std::uint8_t vkFromKeycode(SDL_Keycode k) {
     if (k >= SDLK_KP_1 && k <= SDLK_KP_9)
         return static_cast<std::uint8_t>(vk::Numpad0 + 1 + (k - SDLK_KP_1));
     switch (k) {
-    case SDLK_KP_0: return vk::Numpad0;
-    case SDLK_UP: return vk::Up;
-    case SDLK_DOWN: return vk::Down;
-    case SDLK_LEFT: return vk::Left;
-    case SDLK_RIGHT: return vk::Right;
-    case SDLK_ESCAPE: return vk::Escape;
-    case SDLK_PAUSE: return vk::Pause;
-    case SDLK_RETURN: return vk::Return;
-    case SDLK_KP_ENTER: return vk::Return;
-    case SDLK_SPACE: return vk::Space;
-    case SDLK_BACKSPACE: return 0x08;
-    case SDLK_TAB: return 0x09;
+    case SDLK_KP_0:
+        return vk::Numpad0;
+    case SDLK_UP:
+        return vk::Up;
+    case SDLK_DOWN:
+        return vk::Down;
+    case SDLK_LEFT:
+        return vk::Left;
+    case SDLK_RIGHT:
+        return vk::Right;
+    case SDLK_ESCAPE:
+        return vk::Escape;
+    case SDLK_PAUSE:
+        return vk::Pause;
+    case SDLK_RETURN:
+        return vk::Return;
+    case SDLK_KP_ENTER:
+        return vk::Return;
+    case SDLK_SPACE:
+        return vk::Space;
+    case SDLK_BACKSPACE:
+        return 0x08;
+    case SDLK_TAB:
+        return 0x09;
     case SDLK_LSHIFT:
-    case SDLK_RSHIFT: return 0x10;
+    case SDLK_RSHIFT:
+        return 0x10;
     case SDLK_LCTRL:
-    case SDLK_RCTRL: return 0x11;
+    case SDLK_RCTRL:
+        return 0x11;
     case SDLK_LALT:
-    case SDLK_RALT: return 0x12;
-    case SDLK_PAGEUP: return 0x21;
-    case SDLK_PAGEDOWN: return 0x22;
-    case SDLK_END: return 0x23;
-    case SDLK_HOME: return 0x24;
-    case SDLK_INSERT: return 0x2D;
-    case SDLK_DELETE: return 0x2E;
-    default: return 0;
+    case SDLK_RALT:
+        return 0x12;
+    case SDLK_PAGEUP:
+        return 0x21;
+    case SDLK_PAGEDOWN:
+        return 0x22;
+    case SDLK_END:
+        return 0x23;
+    case SDLK_HOME:
+        return 0x24;
+    case SDLK_INSERT:
+        return 0x2D;
+    case SDLK_DELETE:
+        return 0x2E;
+    default:
+        return 0;
     }
 }
 
@@ -73,8 +95,8 @@ bool windowOpen(const std::string& title, int w, int h, bool runHeadless, std::s
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
     SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 0);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w,
-                              h, SDL_WINDOW_OPENGL | SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN);
+    window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h,
+                              SDL_WINDOW_OPENGL | SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN);
     if (!window) {
         error = std::string("cannot create the window: ") + SDL_GetError();
         return false;
@@ -100,7 +122,9 @@ void windowClose() {
     SDL_Quit();
 }
 
-bool windowIsHeadless() { return headless; }
+bool windowIsHeadless() {
+    return headless;
+}
 
 void windowSetSize(int w, int h) {
     width = w;
@@ -132,8 +156,12 @@ void windowCenter() {
     SDL_SetWindowPosition(window, left, top);
 }
 
-int windowWidth() { return width; }
-int windowHeight() { return height; }
+int windowWidth() {
+    return width;
+}
+int windowHeight() {
+    return height;
+}
 
 void windowCreateGameContext() {
     gameContext = true;
@@ -143,7 +171,9 @@ void windowCreateGameContext() {
     useGfx(realGfx());
 }
 
-bool windowGameContextReady() { return gameContext; }
+bool windowGameContextReady() {
+    return gameContext;
+}
 
 void windowRefresh() {
     if (headless) return;
@@ -185,7 +215,9 @@ bool windowPollEvent(WindowEvent& e) {
     if (!SDL_PollEvent(&ev)) return false;
     e = WindowEvent{};
     switch (ev.type) {
-    case SDL_QUIT: e.kind = WindowEvent::Quit; break;
+    case SDL_QUIT:
+        e.kind = WindowEvent::Quit;
+        break;
     case SDL_KEYDOWN:
         e.kind = WindowEvent::KeyDown;
         e.vk = vkFromKeycode(ev.key.keysym.sym);
@@ -205,8 +237,11 @@ bool windowPollEvent(WindowEvent& e) {
         }
         break;
     case SDL_JOYDEVICEADDED:
-    case SDL_JOYDEVICEREMOVED: joyOpenDevices(); break;
-    default: break;
+    case SDL_JOYDEVICEREMOVED:
+        joyOpenDevices();
+        break;
+    default:
+        break;
     }
     return true;
 }

@@ -13,8 +13,7 @@ struct WindowEvent {
     bool repeat = false;
 };
 
-bool windowOpen(const std::string& title, int width, int height, bool headless,
-                std::string& error);
+bool windowOpen(const std::string& title, int width, int height, bool headless, std::string& error);
 void windowClose();
 bool windowIsHeadless();
 
@@ -32,8 +31,8 @@ bool windowGameContextReady();
 
 // Shows the canvas over the window colour at once (the loading captions).
 void windowRefresh();
-// The tick's swap: composes the canvas over the frame and swaps. With capture set, the composed picture
-// is read back first (RGB, top row first) into it.
+// The tick's swap: composes the canvas over the frame and swaps. With capture set, the composed
+// picture is read back first (RGB, top row first) into it.
 void windowPresent(std::vector<std::uint8_t>* capture = nullptr, int* capWidth = nullptr,
                    int* capHeight = nullptr);
 

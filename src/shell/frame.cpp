@@ -35,8 +35,7 @@ void serveMusic() {
         gs.musicStartRequest = 0;
     }
     if (inRange)
-        waveSetVolume(WaveList::Music, gs.musicIndex,
-                      gs.musicVolume + static_cast<i32>(random(2)));
+        waveSetVolume(WaveList::Music, gs.musicIndex, gs.musicVolume + static_cast<i32>(random(2)));
 }
 
 bool creditLineShown() {

@@ -29,9 +29,15 @@ void keyDownEvent(u8 key) {
 
 void applyScriptEvent(const ScriptEvent& e) {
     switch (e.kind) {
-    case ScriptEvent::KeyDown: keyDownEvent(e.key); break;
-    case ScriptEvent::KeyUp: setKeyDown(e.key, false); break;
-    case ScriptEvent::JoyAxis: joyVirtualAxis(e.joystick - 1, e.axis, e.value); break;
+    case ScriptEvent::KeyDown:
+        keyDownEvent(e.key);
+        break;
+    case ScriptEvent::KeyUp:
+        setKeyDown(e.key, false);
+        break;
+    case ScriptEvent::JoyAxis:
+        joyVirtualAxis(e.joystick - 1, e.axis, e.value);
+        break;
     case ScriptEvent::JoyButton:
         joyVirtualButton(e.joystick - 1, static_cast<int>(e.value), e.down);
         break;
@@ -149,12 +155,12 @@ int runGame(const CommandLine& options) {
 
     if (options.stats) {
         std::printf("ticks %zu\n", workTimes.size());
-        std::printf("work per tick (us): p50 %lld  p95 %lld  p99 %lld  max %lld\n",
-                    percentile(workTimes, 0.50), percentile(workTimes, 0.95),
-                    percentile(workTimes, 0.99),
-                    workTimes.empty() ? 0LL
-                                      : static_cast<long long>(
-                                            *std::max_element(workTimes.begin(), workTimes.end())));
+        std::printf(
+            "work per tick (us): p50 %lld  p95 %lld  p99 %lld  max %lld\n",
+            percentile(workTimes, 0.50), percentile(workTimes, 0.95), percentile(workTimes, 0.99),
+            workTimes.empty()
+                ? 0LL
+                : static_cast<long long>(*std::max_element(workTimes.begin(), workTimes.end())));
     }
     audioClose();
     windowClose();

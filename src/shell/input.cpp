@@ -58,8 +58,8 @@ void copyToFighter(const FighterFlags& out, const InputSnapshot& in,
 }
 
 // Steps shared by the sampling and the latch: device snapshots, fighters, menu flags.
-void fillSnapshots(InputSnapshot& kb, InputSnapshot& joy1, InputSnapshot& joy2,
-                   MenuSnapshot& menu, bool latch) {
+void fillSnapshots(InputSnapshot& kb, InputSnapshot& joy1, InputSnapshot& joy2, MenuSnapshot& menu,
+                   bool latch) {
     bool locked = !latch && gs.inputLock > 0;
     kb = {};
     if (!locked) readKeyboard(kb);
@@ -72,10 +72,17 @@ void fillSnapshots(InputSnapshot& kb, InputSnapshot& joy1, InputSnapshot& joy2,
         personagem& f = gs.fighter(i);
         FighterFlags out = latch ? previousFlags(f) : currentFlags(f);
         switch (f.inputDevice) {
-        case 1: copyToFighter(out, kb, nullptr); break;
-        case 2: copyToFighter(out, joy1, &gs.joy1ButtonMap); break;
-        case 3: copyToFighter(out, joy2, &gs.joy2ButtonMap); break;
-        default: break;
+        case 1:
+            copyToFighter(out, kb, nullptr);
+            break;
+        case 2:
+            copyToFighter(out, joy1, &gs.joy1ButtonMap);
+            break;
+        case 3:
+            copyToFighter(out, joy2, &gs.joy2ButtonMap);
+            break;
+        default:
+            break;
         }
     }
 
@@ -109,7 +116,8 @@ void sampleInput() {
         gs.fighter(1).inputDevice = 2;
         gs.fighter(2).inputDevice = 3;
         break;
-    default: break;
+    default:
+        break;
     }
 
     fillSnapshots(gs.kbInput, gs.joy1Input, gs.joy2Input, gs.menuInput, false);
@@ -121,7 +129,6 @@ void latchPreviousInput() {
 
 void setDefaultKeyBindings() {
     static constexpr u8 defaults[keyStateCount] = {
-        vk::Up,       vk::Down,     vk::Left, vk::Right, 'Z', 'X', 'C', 'V', 'A', 'S', 'D', '1',
-        0,            0};
+        vk::Up, vk::Down, vk::Left, vk::Right, 'Z', 'X', 'C', 'V', 'A', 'S', 'D', '1', 0, 0};
     for (std::size_t s = 1; s <= keyStateCount; ++s) gs.keyBindings[s] = {defaults[s - 1], 0, 0};
 }

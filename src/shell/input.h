@@ -11,4 +11,6 @@ void latchPreviousInput();
 void setDefaultKeyBindings();
 
 // Pressed means held now and not held in the previous tick.
-inline bool pressed(u8 now, u8 prev) { return now == 1 && prev == 0; }
+inline bool pressed(u8 now, u8 prev) {
+    return now == 1 && prev == 0;
+}

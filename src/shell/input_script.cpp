@@ -28,9 +28,8 @@ u8 scriptKeyCode(const std::string& name) {
             return static_cast<u8>(vk::F1 + n - 1);
     }
     static const std::pair<const char*, u8> named[] = {
-        {"UP", vk::Up},         {"DOWN", vk::Down},     {"LEFT", vk::Left},
-        {"RIGHT", vk::Right},   {"ESC", vk::Escape},    {"PAUSE", vk::Pause},
-        {"RETURN", vk::Return}, {"SPACE", vk::Space},
+        {"UP", vk::Up},      {"DOWN", vk::Down},   {"LEFT", vk::Left},     {"RIGHT", vk::Right},
+        {"ESC", vk::Escape}, {"PAUSE", vk::Pause}, {"RETURN", vk::Return}, {"SPACE", vk::Space},
     };
     for (const auto& [n, code] : named)
         if (name == n) return code;

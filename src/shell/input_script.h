@@ -12,7 +12,7 @@ struct ScriptEvent {
     u8 key = 0;         // virtual-key code
     int joystick = 0;   // 1 or 2
     char axis = 'x';
-    u32 value = 0;      // axis position, or button number
+    u32 value = 0; // axis position, or button number
     bool down = false;
 };
 

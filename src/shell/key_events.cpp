@@ -10,7 +10,9 @@
 
 namespace {
 
-bool inScene(std::string_view name) { return gs.sceneName == name; }
+bool inScene(std::string_view name) {
+    return gs.sceneName == name;
+}
 
 bool onStartupOrErrorScreen() {
     for (const char* s : {"DEBUG-PERSONAGEM", "DEBUG-CENARIO", "DEBUG-MODO", "DEBUG-DIFICULDADE",

@@ -7,4 +7,6 @@ u32 random(u32 n) {
     return static_cast<u32>((static_cast<std::uint64_t>(n) * gs.rngState) >> 32);
 }
 
-void seedRandom(u32 seed) { gs.rngState = seed; }
+void seedRandom(u32 seed) {
+    gs.rngState = seed;
+}

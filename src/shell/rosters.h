@@ -7,4 +7,4 @@
 inline constexpr std::array<std::string_view, 6> fighterRoster = {
     "-", "TORVEL", "SEU BRANDOLIM", "FELINDRA", "ZANCO", "DONA TERVINA"};
 inline constexpr std::array<std::string_view, 3> arenaRoster = {"-", "PRIMEIRO PÁTIO DA VILA",
-                                                                 "CASA DO SEU BRANDOLIM"};
+                                                                "CASA DO SEU BRANDOLIM"};

@@ -10,8 +10,12 @@ long long traceTick = 0;
 Name lastTraced;
 } // namespace
 
-void setTraceEnabled(bool on) { traceOn = on; }
-void setTraceTick(long long tick) { traceTick = tick; }
+void setTraceEnabled(bool on) {
+    traceOn = on;
+}
+void setTraceTick(long long tick) {
+    traceTick = tick;
+}
 
 void traceSceneIfChanged() {
     if (gs.sceneName == lastTraced) return;

@@ -126,12 +126,23 @@ void screenEffect(int k) {
     gfx().disable(GL::TEXTURE_2D);
     gfx().disable(GL::LIGHTING);
     switch (k) {
-    case 1: radialBurst(); break;
-    case 2: flashingSky(); break;
-    case 3: cameraOnSuper(); break;
-    case 4: screenFlash(); break;
-    case 5: curtain(); break;
-    default: break;
+    case 1:
+        radialBurst();
+        break;
+    case 2:
+        flashingSky();
+        break;
+    case 3:
+        cameraOnSuper();
+        break;
+    case 4:
+        screenFlash();
+        break;
+    case 5:
+        curtain();
+        break;
+    default:
+        break;
     }
 }
 

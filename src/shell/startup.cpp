@@ -152,7 +152,8 @@ bool startupChoice(u8 key) {
             u8 human1, human2;
             const char* name;
         };
-        static constexpr Mode modes[] = {{1, 0, "P1-VS-CPU"}, {1, 1, "P1-VS-P2"}, {0, 0, "CPU-VS-CPU"}};
+        static constexpr Mode modes[] = {
+            {1, 0, "P1-VS-CPU"}, {1, 1, "P1-VS-P2"}, {0, 0, "CPU-VS-CPU"}};
         int m = digitOf(key, 1, 3);
         if (m == 0) return false;
         gs.fighter(1).isHuman = modes[m - 1].human1;

@@ -12,9 +12,13 @@ constexpr CanvasColor grey{150, 150, 150};
 constexpr CanvasColor highlight{255, 150, 150};
 constexpr CanvasColor background{40, 80, 130};
 
-int listY(int line) { return 90 + 15 * line; }
+int listY(int line) {
+    return 90 + 15 * line;
+}
 
-std::string numbered(int n, std::string_view text) { return std::to_string(n) + "-" + std::string(text); }
+std::string numbered(int n, std::string_view text) {
+    return std::to_string(n) + "-" + std::string(text);
+}
 
 constexpr std::string_view modeLines[] = {"P1 VS CPU", "P1 VS P2", "CPU VS CPU"};
 constexpr std::string_view modeNames[] = {"P1-VS-CPU", "P1-VS-P2", "CPU-VS-CPU"};
@@ -22,7 +26,9 @@ constexpr std::string_view difficultyLines[] = {"MUITO FACIL", "FACIL", "NORMAL"
                                                 "MUITO DIFICIL"};
 constexpr std::string_view resolutionLines[] = {"640x480", "800x600", "1024x768", "1280x1024"};
 
-int characterColumnX(int player) { return 20 + 120 * (player - 1); }
+int characterColumnX(int player) {
+    return 20 + 120 * (player - 1);
+}
 
 // Every choice made so far, on every screen, so the screen fills up as the player goes.
 void drawHighlights() {

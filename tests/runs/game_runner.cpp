@@ -22,7 +22,8 @@ std::string slurp(const std::string& path) {
 } // namespace
 
 std::string scratchDir(const std::string& name) {
-    fs::path dir = fs::temp_directory_path() / ("torvel-run-tests-" + std::to_string(getpid())) / name;
+    fs::path dir =
+        fs::temp_directory_path() / ("torvel-run-tests-" + std::to_string(getpid())) / name;
     fs::remove_all(dir);
     fs::create_directories(dir);
     return dir.string();
@@ -34,12 +35,14 @@ std::string writeScript(const std::string& dir, const std::string& text) {
     return path;
 }
 
-bool xvfbAvailable() { return std::system("command -v xvfb-run >/dev/null 2>&1") == 0; }
+bool xvfbAvailable() {
+    return std::system("command -v xvfb-run >/dev/null 2>&1") == 0;
+}
 
 GameRun runGame(const std::string& args, bool windowed) {
     static int counter = 0;
-    fs::path base = fs::temp_directory_path() / ("torvel-run-" + std::to_string(getpid()) + "-" +
-                                                 std::to_string(counter++));
+    fs::path base = fs::temp_directory_path() /
+                    ("torvel-run-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
     std::string outPath = base.string() + ".out", errPath = base.string() + ".err";
     std::string command = std::string("cd '") + TORVEL_RUN_DIR + "' && SDL_AUDIODRIVER=dummy ";
     if (windowed) command += "xvfb-run -a -s '-screen 0 1280x1024x24' ";

@@ -45,8 +45,8 @@ TEST(StartupFlow, EscapeOnAStartupScreenEndsTheRun) {
         for (int i = 0; i < screen; ++i)
             text += std::to_string(2 + i) + " tap " + choices[i] + "\n";
         text += "9 tap ESC\n";
-        GameRun run = runGame("--headless --stats --trace --ticks 100 --script " +
-                              writeScript(dir, text));
+        GameRun run =
+            runGame("--headless --stats --trace --ticks 100 --script " + writeScript(dir, text));
         EXPECT_EQ(run.status, 0) << run.err;
         EXPECT_NE(run.out.find("ticks 8\n"), std::string::npos) << "screen " << screen << "\n"
                                                                 << run.out;
@@ -78,7 +78,7 @@ TEST(StartupFlow, AMalformedScriptStopsTheRunNamingTheLine) {
 TEST(StartupFlow, HelpListsTheHarnessOptions) {
     GameRun run = runGame("--help");
     EXPECT_EQ(run.status, 0);
-    for (const char* option : {"--headless", "--seed", "--script", "--ticks", "--dump", "--shot",
-                               "--trace", "--stats"})
+    for (const char* option :
+         {"--headless", "--seed", "--script", "--ticks", "--dump", "--shot", "--trace", "--stats"})
         EXPECT_NE(run.out.find(option), std::string::npos) << option;
 }

@@ -80,9 +80,8 @@ TEST_F(Windowed, ReachesTheSameStateAsHeadless) {
     const std::string common = "--seed 99 --ticks 40 --script " + script;
     GameRun headless = runGame("--headless " + common + " --dump 40:" + dir + "/h.json");
     ASSERT_EQ(headless.status, 0) << headless.err;
-    GameRun windowed = runGame(common + " --dump 40:" + dir + "/w.json --shot 40:" + dir +
-                                   "/w.png",
-                               true);
+    GameRun windowed =
+        runGame(common + " --dump 40:" + dir + "/w.json --shot 40:" + dir + "/w.png", true);
     ASSERT_EQ(windowed.status, 0) << windowed.err;
     auto h = readJson(dir + "/h.json");
     auto w = readJson(dir + "/w.json");

@@ -8,7 +8,9 @@
 namespace {
 
 // One tick of a scene handler that has nothing to draw: just the effect loop.
-void handlerTick() { runScreenEffects(); }
+void handlerTick() {
+    runScreenEffects();
+}
 
 } // namespace
 

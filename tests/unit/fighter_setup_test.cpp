@@ -49,7 +49,7 @@ TEST(Registration, HitRadiiOnHandsFeetAndHead) {
     registerFighter(1, 2, fighterRoster);
     const personagem& f = gs.fighter(1);
     for (std::size_t p = 1; p <= 25; ++p) {
-        double expected = (p == 3 || p == 4 || p == 6 || p == 7)       ? 0.1
+        double expected = (p == 3 || p == 4 || p == 6 || p == 7)      ? 0.1
                           : (p == 9 || p == 10 || p == 12 || p == 13) ? 0.22
                           : p == 14                                   ? 0.3
                                                                       : 0.0;

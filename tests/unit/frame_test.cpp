@@ -10,8 +10,8 @@ TEST(FrameEnd, EndsTwentyFiveMillisecondsLaterButWithinItsSecond) {
         int extra;
         std::int64_t endMs;
     } cases[] = {
-        {5'000, 0, 5'025},  {5'500, 0, 5'525},  {5'973, 0, 5'998},  {5'974, 0, 5'999},
-        {5'990, 0, 5'999},  {5'999, 0, 5'999},  {5'100, 10, 5'135}, {5'980, 10, 5'999},
+        {5'000, 0, 5'025}, {5'500, 0, 5'525}, {5'973, 0, 5'998},  {5'974, 0, 5'999},
+        {5'990, 0, 5'999}, {5'999, 0, 5'999}, {5'100, 10, 5'135}, {5'980, 10, 5'999},
     };
     for (const Case& c : cases)
         EXPECT_EQ(frameEndTimeMs(c.startMs, c.extra), c.endMs) << "start " << c.startMs;

@@ -37,10 +37,10 @@ TEST(InputScript, ReadsEveryKindOfLine) {
 
 TEST(InputScript, MalformedLinesAreNamed) {
     const char* bad[] = {
-        "tap 1",          "0 tap 1",         "3 tap",           "3 tap 1 2",
-        "3 press 1",      "3 tap ENTER",     "3 tap a",         "3 tap F13",
-        "3 joy 3 x 0",    "3 joy 1 z 0",     "3 joy 1 x 70000", "3 joy 1 btn 11 down",
-        "3 joy 1 btn 1 x", "3 joy 1 btn 1",  "x3 tap 1",        "3 tap NUM10",
+        "tap 1",           "0 tap 1",       "3 tap",           "3 tap 1 2",
+        "3 press 1",       "3 tap ENTER",   "3 tap a",         "3 tap F13",
+        "3 joy 3 x 0",     "3 joy 1 z 0",   "3 joy 1 x 70000", "3 joy 1 btn 11 down",
+        "3 joy 1 btn 1 x", "3 joy 1 btn 1", "x3 tap 1",        "3 tap NUM10",
     };
     for (const char* line : bad) {
         InputScript s;
@@ -52,9 +52,9 @@ TEST(InputScript, MalformedLinesAreNamed) {
 }
 
 TEST(CommandLine, ReadsTheHarnessOptions) {
-    const char* argv[] = {"torvel-arena", "--headless", "--seed", "7", "--ticks", "30",
-                          "--dump", "12:a.json", "--dump", "30:b.json", "--trace", "--stats",
-                          "--script", "s.txt"};
+    const char* argv[] = {"torvel-arena", "--headless", "--seed",    "7",      "--ticks",
+                          "30",           "--dump",     "12:a.json", "--dump", "30:b.json",
+                          "--trace",      "--stats",    "--script",  "s.txt"};
     CommandLine c;
     std::string error;
     ASSERT_TRUE(parseCommandLine(14, argv, c, error)) << error;
@@ -70,9 +70,14 @@ TEST(CommandLine, ReadsTheHarnessOptions) {
 
 TEST(CommandLine, RejectsBadValues) {
     std::vector<std::vector<const char*>> bad = {
-        {"--seed"},          {"--seed", "-1"},       {"--ticks", "abc"},
-        {"--dump", "12"},    {"--dump", "0:a.json"}, {"--shot", ":a.png"},
-        {"--frobnicate"},    {"--headless", "--shot", "5:a.png"},
+        {"--seed"},
+        {"--seed", "-1"},
+        {"--ticks", "abc"},
+        {"--dump", "12"},
+        {"--dump", "0:a.json"},
+        {"--shot", ":a.png"},
+        {"--frobnicate"},
+        {"--headless", "--shot", "5:a.png"},
     };
     for (auto& args : bad) {
         std::vector<const char*> argv = {"torvel-arena"};
@@ -121,8 +126,8 @@ TEST(StateDump, WritesEveryFieldByName) {
     EXPECT_EQ(j["fighters"][0]["keyStart"]["angleZ"].size(), 25u);
     EXPECT_TRUE(j["objects"].is_array());
     EXPECT_EQ(j["stateHash"].get<std::string>().size(), 16u);
-    for (const char* field : {"nextScene", "inputLock", "joy1ButtonMap", "kbInputPrev",
-                              "menuInput", "joy2Info", "joystickProbeCounter", "soundRequest",
+    for (const char* field : {"nextScene", "inputLock", "joy1ButtonMap", "kbInputPrev", "menuInput",
+                              "joy2Info", "joystickProbeCounter", "soundRequest",
                               "musicStartRequest", "cameraTargetZ", "versusTimer"})
         EXPECT_TRUE(j.contains(field)) << field;
 }

@@ -47,10 +47,18 @@ TEST(Input, DefaultBindingsReachFighterOneInModeOne) {
         u8 personagem::*flag;
         std::size_t button;
     } cases[] = {
-        {vk::Up, &personagem::inUp, 0},   {vk::Down, &personagem::inDown, 0},
-        {vk::Left, &personagem::inLeft, 0}, {vk::Right, &personagem::inRight, 0},
-        {'Z', nullptr, 1}, {'X', nullptr, 2}, {'C', nullptr, 3}, {'V', nullptr, 4},
-        {'A', nullptr, 5}, {'S', nullptr, 6}, {'D', nullptr, 7}, {'1', nullptr, 8},
+        {vk::Up, &personagem::inUp, 0},
+        {vk::Down, &personagem::inDown, 0},
+        {vk::Left, &personagem::inLeft, 0},
+        {vk::Right, &personagem::inRight, 0},
+        {'Z', nullptr, 1},
+        {'X', nullptr, 2},
+        {'C', nullptr, 3},
+        {'V', nullptr, 4},
+        {'A', nullptr, 5},
+        {'S', nullptr, 6},
+        {'D', nullptr, 7},
+        {'1', nullptr, 8},
     };
     for (const Case& c : cases) {
         releaseAllKeys();
@@ -125,7 +133,7 @@ TEST(Input, OnlyExtremeStickPositionsAreDirections) {
         u32 x, y;
         u8 up, down, left, right;
     } cases[] = {
-        {32767, 32767, 0, 0, 0, 0}, {32767, 0, 1, 0, 0, 0}, {32767, 65535, 0, 1, 0, 0},
+        {32767, 32767, 0, 0, 0, 0}, {32767, 0, 1, 0, 0, 0},     {32767, 65535, 0, 1, 0, 0},
         {0, 32767, 0, 0, 1, 0},     {65535, 32767, 0, 0, 0, 1}, {1, 65534, 0, 0, 0, 0},
     };
     for (const Case& c : cases) {

@@ -5,7 +5,9 @@
 
 namespace {
 
-void press(u8 key) { FormKeyDown(key); }
+void press(u8 key) {
+    FormKeyDown(key);
+}
 
 // A battle in the fight phase: nothing that blocks the options menu.
 void fightingBattle() {
@@ -180,7 +182,7 @@ TEST(KeyCapture, ThirteenKeysFillTheTwelveSlotsAndWrap) {
     gs.sceneName = "CONFIGURACOES";
     gs.optionsScreen = "CONFIGURAR-CONTROLES";
     gs.keyAssignSlot = 1;
-    const u8 keys[13] = {'Q', 'W', 'E', 'R', 'T', 'Y', 'U', 'I', 'O', 'P', vk::Numpad0 + 5,
+    const u8 keys[13] = {'Q',      'W', 'E', 'R', 'T', 'Y', 'U', 'I', 'O', 'P', vk::Numpad0 + 5,
                          vk::Left, '7'};
     for (u8 k : keys) press(k);
     for (std::size_t slot = 2; slot <= 12; ++slot)

@@ -65,7 +65,8 @@ bool makeCanvasFont(const std::string& ttfPath, const std::string& outPath, std:
         bm.resize(static_cast<std::size_t>(b.w) * b.h);
         for (int y = 0; y < b.h; ++y)
             for (int x = 0; x < b.w; ++x)
-                bm[static_cast<std::size_t>(y * b.w + x)] = g->bitmap.buffer[y * g->bitmap.pitch + x];
+                bm[static_cast<std::size_t>(y * b.w + x)] =
+                    g->bitmap.buffer[y * g->bitmap.pitch + x];
     }
     const int atlasH = penY + rowH + 1;
     const int ascent = static_cast<int>(face->size->metrics.ascender >> 6);

@@ -35,8 +35,12 @@ constexpr BodyPartRow parts[] = {
 };
 
 constexpr MoveListRow moves[7] = {
-    {"GOLPE-1", "236S"},         {"GOLPE-2", "636S"},          {"GOLPE-3", "214S"},
-    {"GOLPE-4", "646S"},         {"GOLPE-5", "A214S"},         {"fSUPER GOLPE-1", "236236S"},
+    {"GOLPE-1", "236S"},
+    {"GOLPE-2", "636S"},
+    {"GOLPE-3", "214S"},
+    {"GOLPE-4", "646S"},
+    {"GOLPE-5", "A214S"},
+    {"fSUPER GOLPE-1", "236236S"},
     {"fSUPER GOLPE-2", "2363214S"},
 };
 
@@ -44,4 +48,6 @@ constexpr CharacterSheet sheet{parts, moves, 0.25, 0.21, 0.33, 0.34, 0.3, 0.3, "
 
 } // namespace
 
-const CharacterSheet& brandolimSheet() { return sheet; }
+const CharacterSheet& brandolimSheet() {
+    return sheet;
+}

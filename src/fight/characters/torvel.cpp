@@ -32,8 +32,8 @@ constexpr BodyPartRow parts[] = {
 };
 
 constexpr MoveListRow moves[7] = {
-    {"GOLPE-1", "236S"},         {"GOLPE-2", "636S"},          {"GOLPE-3", "214C"},
-    {"GOLPE-4", "236C"},         {"GOLPE-5", "A214S"},         {"fSUPER GOLPE-1", "236236S"},
+    {"GOLPE-1", "236S"},           {"GOLPE-2", "636S"},  {"GOLPE-3", "214C"},
+    {"GOLPE-4", "236C"},           {"GOLPE-5", "A214S"}, {"fSUPER GOLPE-1", "236236S"},
     {"fSUPER GOLPE-2", "214214C"},
 };
 
@@ -41,4 +41,6 @@ constexpr CharacterSheet sheet{parts, moves, 0.25, 0.21, 0.33, 0.34, 0.3, 0.3, "
 
 } // namespace
 
-const CharacterSheet& torvelSheet() { return sheet; }
+const CharacterSheet& torvelSheet() {
+    return sheet;
+}
