@@ -1,6 +1,7 @@
 // The canvas font: an 11-pixel sans face rendered with FreeType into an alpha atlas,
 // for the text the game writes on its window canvas.
-#include "canvas_font.h"
+#include "generators.h"
+#include "glyphs.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -8,6 +9,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <vector>
 
 namespace {
@@ -23,7 +26,9 @@ struct GlyphBox {
 
 } // namespace
 
-bool makeCanvasFont(const std::string& ttfPath, const std::string& outPath, std::string& error) {
+namespace {
+
+bool writeCanvasFont(const std::string& ttfPath, const std::string& outPath, std::string& error) {
     FT_Library lib;
     if (FT_Init_FreeType(&lib)) {
         error = "cannot start FreeType";
@@ -102,4 +107,15 @@ bool makeCanvasFont(const std::string& ttfPath, const std::string& outPath, std:
     ok = std::fclose(f) == 0 && ok;
     if (!ok) error = "cannot write " + outPath;
     return ok;
+}
+
+} // namespace
+
+void makeCanvasFont(const Outputs& out) {
+    std::string error;
+    if (!writeCanvasFont(fontPath("DejaVuSansCondensed.ttf"), out.pictures + "/canvas_font.bin",
+                         error)) {
+        std::fprintf(stderr, "assetgen: %s\n", error.c_str());
+        std::exit(1);
+    }
 }

@@ -1,28 +1,52 @@
-// assetgen: makes the game's data files and pictures from the sources in content/.
+// assetgen: makes every data file and picture of the game from the sources in content/.
+//   assetgen CONTENT_DIR OUT_DIR RUN_DIR [maker ...]
+// Pictures go to OUT_DIR/pictures (embedded by the build) with PNG previews in
+// OUT_DIR/previews; models, poses and sounds go to the data folders of RUN_DIR.
 #include <cstdio>
+#include <filesystem>
 #include <string>
+#include <string_view>
 
-#include "canvas_font.h"
+#include "generators.h"
 
 namespace {
 
-int usage() {
-    std::fputs("usage: assetgen canvas-font FONT.ttf OUT\n", stderr);
-    return 2;
-}
+struct Maker {
+    std::string_view name;
+    void (*make)(const Outputs&);
+};
+
+constexpr Maker makers[] = {
+    {"canvas-font", makeCanvasFont},   {"processing", makeProcessingPicture},
+    {"fonts", makeFontStrips},         {"icons", makeIconPictures},
+    {"portraits", makePortraitPictures}, {"effects", makeEffectPictures},
+    {"title", makeTitlePictures},      {"landscapes", makeLandscapePictures},
+    {"fighter-pictures", makeFighterPictures}, {"arena-pictures", makeArenaPictures},
+    {"sounds", makeSounds},            {"part-models", makePartModels},
+    {"arena-models", makeArenaModels}, {"poses", makePoses},
+};
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) return usage();
-    const std::string what = argv[1];
-    std::string error;
-    if (what == "canvas-font" && argc == 4) {
-        if (!makeCanvasFont(argv[2], argv[3], error)) {
-            std::fprintf(stderr, "assetgen: %s\n", error.c_str());
-            return 1;
-        }
-        return 0;
+    if (argc < 4) {
+        std::fputs("usage: assetgen CONTENT_DIR OUT_DIR RUN_DIR [maker ...]\nmakers:", stderr);
+        for (const Maker& m : makers) std::fprintf(stderr, " %.*s", int(m.name.size()), m.name.data());
+        std::fputs("\n", stderr);
+        return 2;
     }
-    return usage();
+    Outputs out{argv[1], std::string(argv[2]) + "/pictures", std::string(argv[2]) + "/previews",
+                argv[3]};
+    namespace fs = std::filesystem;
+    for (const char* dir : {"Personagens", "Cenarios", "Posicoes", "Sons"})
+        fs::create_directories(fs::path(out.run) / dir);
+    fs::create_directories(out.pictures);
+    fs::create_directories(out.previews);
+
+    for (const Maker& m : makers) {
+        bool chosen = argc == 4;
+        for (int i = 4; i < argc; ++i) chosen = chosen || m.name == argv[i];
+        if (chosen) m.make(out);
+    }
+    return 0;
 }
