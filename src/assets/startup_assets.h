@@ -1,7 +1,6 @@
 #pragma once
 
-// The loading steps of the display set-up, for a square window of side w: the picture
-// sets with their captions, the body-part models, and the sounds.
+// The loading steps of the display set-up, for the window's square of side w: the picture
+// sets with their captions, then the body-part models.
 void loadStartupPictureSets(int w);
-void loadFighterModels();
-void loadSounds(int w, int h);
+void loadFighterModels(int w);

@@ -10,7 +10,9 @@ enum class WaveList { Sounds, Music };
 
 void audioResetLists();
 int waveCount(WaveList list);
-// Appends an item holding the wave file's data; false (and nothing added) if unreadable.
+// Appends an item holding the wave file's data. A file that cannot be read adds nothing
+// (false); a file that is not a playable wave still takes its place in the list but
+// plays nothing.
 bool waveAppendFile(WaveList list, const std::string& path);
 void waveSetVolume(WaveList list, int index, int hundredthsOfDb);
 void waveSetLooped(WaveList list, int index, bool looped);

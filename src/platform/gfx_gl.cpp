@@ -57,6 +57,7 @@ class RealGfx final : public Gfx {
     void texEnvi(GL::Enum pname, int value) override { glTexEnvi(GL_TEXTURE_ENV, pname, value); }
     void build2DMipmaps(int components, int w, int h, GL::Enum format,
                         const void* pixels) override {
+        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
         gluBuild2DMipmaps(GL_TEXTURE_2D, components, w, h, format, GL_UNSIGNED_BYTE, pixels);
     }
     unsigned int genLists(int count) override { return glGenLists(count); }

@@ -94,7 +94,7 @@ struct GameState {
     // enable switches of the nine picture-set loaders (title art, arena pictures, arena
     // overlays, effects, icons, landscapes, fighter pictures, portraits, fonts)
     Slots<u8, 9> pictureSetSwitches{};
-    u8 arenaModelSwitch = 0, fighterModelSwitch = 0, soundSwitch = 0;
+    u8 readArenaFiles = 0, readPartFiles = 0, soundSwitch = 0;
 
     // sound requests
     u8 soundRequest = 0;
@@ -227,8 +227,8 @@ template <class V> void reflect(V& v, GameState& s) {
     v("joy1Row", s.joy1Row);
     v("joy2Row", s.joy2Row);
     v("pictureSetSwitches", s.pictureSetSwitches);
-    v("arenaModelSwitch", s.arenaModelSwitch);
-    v("fighterModelSwitch", s.fighterModelSwitch);
+    v("readArenaFiles", s.readArenaFiles);
+    v("readPartFiles", s.readPartFiles);
     v("soundSwitch", s.soundSwitch);
     v("soundRequest", s.soundRequest);
     v("musicIndex", s.musicIndex);

@@ -37,6 +37,10 @@ void enterErrorScene(std::string_view line1, std::string_view line2, std::string
     gs.errorLine2 = line2;
     gs.errorLine3 = line3;
     gs.errorLine4 = line4;
+    raiseErrorScene();
+}
+
+void raiseErrorScene() {
     bool entering = !(gs.sceneName == "ERRO");
     switchScene("ERRO");
     if (entering && traceOn) {

@@ -5,7 +5,9 @@
 #include <string_view>
 
 void switchScene(std::string_view name);
-// A loader's failure: the error scene with its four lines.
+// A loader's failure: the error scene with the error lines as the loader left them.
+void raiseErrorScene();
+// A loader's failure that sets all four lines.
 void enterErrorScene(std::string_view line1, std::string_view line2, std::string_view line3,
                      std::string_view line4);
 

@@ -2,7 +2,9 @@
 
 #include <cmath>
 
+#include "assets/config_file.h"
 #include "assets/pose_files.h"
+#include "assets/sound_files.h"
 #include "assets/startup_assets.h"
 #include "fight/fighter_setup.h"
 #include "platform/audio.h"
@@ -54,8 +56,8 @@ void formCreate(std::optional<u32> seed) {
     canvasSetWindowColor({0, 0, 0});
     windowSetSize(600, 450);
 
-    gs.arenaModelSwitch = 1;
-    gs.fighterModelSwitch = 1;
+    gs.readArenaFiles = 1;
+    gs.readPartFiles = 1;
     gs.soundSwitch = 1;
     gs.hudVisible = 1;
     gs.shadowsOn = 1;
@@ -77,6 +79,7 @@ void formCreate(std::optional<u32> seed) {
         gs.joy2ButtonMap[k] = k;
     }
     setDefaultKeyBindings();
+    loadConfig();
 
     gs.arena = 0;
     gs.lightingVariant = 1;
@@ -196,7 +199,7 @@ void setUpDisplay(u8 resolution) {
     loadStartupPictureSets(w);
 
     caption(half - 270, half + 160, "OBJETOS 3D ...");
-    loadFighterModels();
+    loadFighterModels(w);
 
     caption(half - 270, half + 200, "SONS ...");
     if (!(gs.sceneName == "ERRO")) loadSounds(w, size.height);

@@ -1,0 +1,15 @@
+// "Config.dat": the player's settings and the first key of the main keyboard bindings,
+// 42 lines ended by CR LF.
+#pragma once
+
+#include <string>
+
+// The file's bytes for the current settings.
+std::string configText();
+// Writes "Config.dat" in the working directory through a temporary file and a rename, so
+// a crash never leaves half a file. False if it could not be written.
+bool saveConfig();
+// Reads "Config.dat" back when present and well formed; otherwise nothing changes.
+bool loadConfig();
+// Applies a configuration text when it is well formed.
+bool applyConfigText(const std::string& text);
