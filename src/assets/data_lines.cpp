@@ -23,11 +23,15 @@ bool DataLines::open(const std::string& path) {
     std::ostringstream s;
     s << f.rdbuf();
     if (f.bad()) return false;
-    data_ = s.str();
+    setText(s.str());
+    return true;
+}
+
+void DataLines::setText(std::string text) {
+    data_ = std::move(text);
     pos_ = 0;
     line_ = 0;
     problem_ = Problem::None;
-    return true;
 }
 
 bool DataLines::nextLine(std::string_view& text) {

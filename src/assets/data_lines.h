@@ -13,6 +13,8 @@ class DataLines {
   public:
     // Reads the whole file; false if it cannot be opened or read.
     bool open(const std::string& path);
+    // Reads from text already in memory.
+    void setText(std::string text);
     // The next line as a whole decimal integer (blanks around it accepted).
     bool readInt(std::int64_t& value);
     // The next line as a decimal real with a point (blanks around it accepted).

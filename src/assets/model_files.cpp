@@ -66,28 +66,8 @@ void compileFamily(Slots<Model, N>& models, Slots<u32, N>& lists, PictureSet tex
     }
 }
 
-} // namespace
-
-std::string modelFileName(ModelFamily family, int number) {
-    return family == ModelFamily::Arena ? "Cenarios/Cenario-" + padded(number, 3) + ".cgo"
-                                        : "Personagens/Personagem-" + padded(number, 3) + ".cgo";
-}
-
-ReadResult readModelFile(ModelFamily family, int number) {
-    const int slots = family == ModelFamily::Arena ? arenaModelCount : partModelCount;
-    if (number < 1 || number > slots) return ReadResult::Missing;
-    const std::string name = modelFileName(family, number);
-    const std::string upperName = upperCase(name);
-
-    DataLines lines;
-    if (!fileExists(name) || !lines.open(name)) {
-        enterErrorScene("ARQUIVO  " + upperName + "  NÃO FOI ENCONTRADO",
-                        "VERIFIQUE SE O ARQUIVO EXISTE.",
-                        "VERIFIQUE SE O CAMINHO DO ARQUIVO ESTA CORRETO.",
-                        "VERIFIQUE SE O ARQUIVO NÃO ESTA COMPACTADO.");
-        return ReadResult::Missing;
-    }
-
+ReadResult readModelLines(ModelFamily family, int number, DataLines& lines) {
+    const std::string upperName = upperCase(modelFileName(family, number));
     Model m;
     std::int64_t id = 0, count = 0, value = 0;
     auto malformed = [&] {
@@ -135,6 +115,36 @@ ReadResult readModelFile(ModelFamily family, int number) {
     else
         partModels[static_cast<std::size_t>(number)] = m;
     return ReadResult::Read;
+}
+
+} // namespace
+
+std::string modelFileName(ModelFamily family, int number) {
+    return family == ModelFamily::Arena ? "Cenarios/Cenario-" + padded(number, 3) + ".cgo"
+                                        : "Personagens/Personagem-" + padded(number, 3) + ".cgo";
+}
+
+ReadResult readModelFile(ModelFamily family, int number) {
+    const int slots = family == ModelFamily::Arena ? arenaModelCount : partModelCount;
+    if (number < 1 || number > slots) return ReadResult::Missing;
+    const std::string name = modelFileName(family, number);
+    DataLines file;
+    if (!fileExists(name) || !file.open(name)) {
+        enterErrorScene("ARQUIVO  " + upperCase(name) + "  NÃO FOI ENCONTRADO",
+                        "VERIFIQUE SE O ARQUIVO EXISTE.",
+                        "VERIFIQUE SE O CAMINHO DO ARQUIVO ESTA CORRETO.",
+                        "VERIFIQUE SE O ARQUIVO NÃO ESTA COMPACTADO.");
+        return ReadResult::Missing;
+    }
+    return readModelLines(family, number, file);
+}
+
+ReadResult readModelText(ModelFamily family, int number, std::string text) {
+    const int slots = family == ModelFamily::Arena ? arenaModelCount : partModelCount;
+    if (number < 1 || number > slots) return ReadResult::Missing;
+    DataLines lines;
+    lines.setText(std::move(text));
+    return readModelLines(family, number, lines);
 }
 
 namespace {

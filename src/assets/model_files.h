@@ -24,6 +24,8 @@ enum class ReadResult { Read, Missing, Malformed };
 // error scene. A malformed file (a line that is not a number, a file that ends early, more
 // than 230 faces) leaves the slot as it was and tells the caller to stop loading.
 ReadResult readModelFile(ModelFamily family, int number);
+// The same for a file's contents already read.
+ReadResult readModelText(ModelFamily family, int number, std::string text);
 
 void loadArenaModels(int first, int last);
 // Body parts; the progress captions are written around the window's centre (cx, cy).

@@ -30,13 +30,7 @@ void reportMalformed(int number, int line, const std::string& why) {
     raiseErrorScene();
 }
 
-// Reads pose n into the table; false when the file is malformed.
-bool readPose(int n) {
-    DataLines lines;
-    if (!lines.open(poseFileName(n))) {
-        reportMissing(n);
-        return true;
-    }
+bool readPoseLines(int n, DataLines& lines) {
     Pose& p = poseTable[static_cast<std::size_t>(n)];
     std::int64_t id = 0, count = 0, addend = 0;
     f64 checkValue = 0;
@@ -72,7 +66,24 @@ bool readPose(int n) {
     return true;
 }
 
+// Reads pose n into the table; false when the file is malformed.
+bool readPose(int n) {
+    DataLines lines;
+    if (!lines.open(poseFileName(n))) {
+        reportMissing(n);
+        return true;
+    }
+    return readPoseLines(n, lines);
+}
+
 } // namespace
+
+bool readPoseText(int n, std::string text) {
+    if (n < 1 || n > poseCount) return true;
+    DataLines lines;
+    lines.setText(std::move(text));
+    return readPoseLines(n, lines);
+}
 
 std::string poseFileName(int number) { return "Posicoes/Pos" + fourDigits(number) + ".pos"; }
 std::string poseErrorName(int number) { return "POSICOES\\POS" + fourDigits(number) + ".POS"; }

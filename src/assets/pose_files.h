@@ -15,3 +15,5 @@ std::string poseErrorName(int number);
 // Reads pose files 1..221. After the first missing file no further pose is read, but each
 // later number is still looked up. A malformed file stops the loading.
 void loadPoses();
+// Reads one pose's file contents into entry n, with the same checks; false when malformed.
+bool readPoseText(int n, std::string text);
