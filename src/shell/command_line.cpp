@@ -45,8 +45,9 @@ const char* commandLineHelp() {
            "                   (repeatable; windowed runs only)\n"
            "  --trace          print 'T scene NAME' at every scene change and\n"
            "                   'T error LINE' when the error screen comes up\n"
-           "  --stats          at exit print the tick count and the work time per tick\n"
-           "                   (p50, p95, p99, max; the pacing wait excluded)\n";
+           "  --stats          at exit print the tick count, the work time per tick\n"
+           "                   (p50, p95, p99, max; the pacing wait excluded) and how\n"
+           "                   long the display set-up and loading took\n";
 }
 
 bool parseCommandLine(int argc, const char* const* argv, CommandLine& out, std::string& error) {

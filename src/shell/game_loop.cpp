@@ -161,6 +161,9 @@ int runGame(const CommandLine& options) {
             workTimes.empty()
                 ? 0LL
                 : static_cast<long long>(*std::max_element(workTimes.begin(), workTimes.end())));
+        if (lastLoadingMicros > 0)
+            std::printf("display set-up and loading (ms): %lld\n",
+                        static_cast<long long>(lastLoadingMicros / 1000));
     }
     audioClose();
     windowClose();

@@ -181,7 +181,10 @@ bool startupChoice(u8 key) {
     return false;
 }
 
+std::int64_t lastLoadingMicros = 0;
+
 void setUpDisplay(u8 resolution) {
+    const std::int64_t start = monotonicMicros();
     const DisplaySize size = displaySizes[resolution - 1];
     const int w = size.width, half = w / 2;
 
@@ -213,4 +216,5 @@ void setUpDisplay(u8 resolution) {
         gs.versusTimer = 150;
     }
     windowCenter();
+    lastLoadingMicros = monotonicMicros() - start;
 }

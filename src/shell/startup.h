@@ -2,6 +2,7 @@
 // the loading of everything the game needs before the first scene of play.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 
 #include "shell/plain_data.h"
@@ -15,3 +16,5 @@ void GLInit();
 bool startupChoice(u8 key);
 // Display set-up and loading for resolution choice 1..4.
 void setUpDisplay(u8 resolution);
+// How long the last display set-up took, loading included, in microseconds (--stats).
+extern std::int64_t lastLoadingMicros;

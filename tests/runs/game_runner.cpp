@@ -39,12 +39,22 @@ bool xvfbAvailable() {
     return std::system("command -v xvfb-run >/dev/null 2>&1") == 0;
 }
 
+std::string copyOfRunDir(const std::string& name) {
+    std::string dir = scratchDir(name) + "/run";
+    fs::copy(TORVEL_RUN_DIR, dir, fs::copy_options::recursive);
+    return dir;
+}
+
 GameRun runGame(const std::string& args, bool windowed) {
+    return runGameIn(TORVEL_RUN_DIR, args, windowed);
+}
+
+GameRun runGameIn(const std::string& runDir, const std::string& args, bool windowed) {
     static int counter = 0;
     fs::path base = fs::temp_directory_path() /
                     ("torvel-run-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
     std::string outPath = base.string() + ".out", errPath = base.string() + ".err";
-    std::string command = std::string("cd '") + TORVEL_RUN_DIR + "' && SDL_AUDIODRIVER=dummy ";
+    std::string command = "cd '" + runDir + "' && SDL_AUDIODRIVER=dummy ";
     if (windowed) command += "xvfb-run -a -s '-screen 0 1280x1024x24' ";
     command += "./torvel-arena " + args + " >'" + outPath + "' 2>'" + errPath + "'";
     int raw = std::system(command.c_str());

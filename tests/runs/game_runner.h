@@ -18,6 +18,9 @@ struct GameRun {
 std::string scratchDir(const std::string& name);
 std::string writeScript(const std::string& dir, const std::string& text);
 GameRun runGame(const std::string& args, bool windowed = false);
+// The same from another folder: a copy of the run directory that a test may damage.
+GameRun runGameIn(const std::string& runDir, const std::string& args, bool windowed = false);
+std::string copyOfRunDir(const std::string& name);
 bool xvfbAvailable();
 nlohmann::json readJson(const std::string& path);
 
