@@ -191,7 +191,10 @@ void setUpDisplay(u8 resolution) {
     windowSetSize(w, w);
     windowCenter();
 
+    // Filling the window leaves the brush solid in its colour, so each progress caption
+    // covers the one before it at the same place.
     canvasSetWindowColor({30, 60, 90});
+    canvasSetBrush({30, 60, 90});
     drawProcessingPicture(half - 202, half - 180);
     windowRefresh();
 
