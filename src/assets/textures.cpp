@@ -153,7 +153,9 @@ int decodeTga(const u8* data, std::size_t size, DecodedPicture& out) {
     const int width = data[12] | (data[13] << 8), height = data[14] | (data[15] << 8);
     if (type != 2 && type != 10) return 5;
     if (colourMapType != 0) return 6;
-    if (bits < 24) return 7;
+    // Only 24 and 32 bits are pictures the game can show; other depths would be read as
+    // something they are not.
+    if (bits != 24 && bits != 32) return 7;
     const std::size_t b = static_cast<std::size_t>(bits / 8);
     const std::size_t pixels = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
     const std::size_t rest = size - 18;

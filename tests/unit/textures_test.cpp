@@ -75,6 +75,8 @@ TEST(Tga, BrokenPicturesFailWithTheirMessage) {
         {"grey type", tgaHeader(3, 0, 24, 1, 1) + std::vector<u8>(3), 5},
         {"colour map", tgaHeader(2, 1, 24, 1, 1) + std::vector<u8>(3), 6},
         {"16 bits", tgaHeader(2, 0, 16, 1, 1) + std::vector<u8>(2), 7},
+        {"40 bits", tgaHeader(2, 0, 40, 1, 1) + std::vector<u8>(5), 7},
+        {"28 bits", tgaHeader(10, 0, 28, 1, 1) + std::vector<u8>{0, 1, 2, 3}, 7},
         {"pixels cut short", tgaHeader(2, 0, 24, 2, 2) + std::vector<u8>(11), 4},
         {"no packets", tgaHeader(10, 0, 24, 2, 2), 4},
         {"literal cut short", tgaHeader(10, 0, 24, 4, 1) + std::vector<u8>{3, 1, 2, 3}, 4},
