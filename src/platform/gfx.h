@@ -4,7 +4,9 @@
 // passes them straight through; no game code includes GL headers.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <vector>
 
 namespace GL {
 using Enum = unsigned int;
@@ -32,7 +34,11 @@ constexpr Enum TEXTURE_MAG_FILTER = 0x2800, TEXTURE_MIN_FILTER = 0x2801, TEXTURE
 constexpr Enum TEXTURE_ENV = 0x2300, TEXTURE_ENV_MODE = 0x2200, MODULATE = 0x2100;
 constexpr Enum RGB = 0x1907, RGBA = 0x1908, UNSIGNED_BYTE = 0x1401;
 constexpr Enum SMOOTH = 0x1D01, FLAT = 0x1D00;
+constexpr Enum LINE = 0x1B01, FILL = 0x1B02;
 } // namespace GL
+
+// A 4 x 4 matrix in GL's column-major order.
+using Matrix = std::array<double, 16>;
 
 class Gfx {
   public:
@@ -41,16 +47,21 @@ class Gfx {
     virtual void clearColor(float r, float g, float b, float a) = 0;
     virtual void clear(GL::Enum mask) = 0;
     virtual void viewport(int x, int y, int w, int h) = 0;
-    virtual void matrixMode(GL::Enum mode) = 0;
-    virtual void loadIdentity() = 0;
-    virtual void loadMatrixd(const double* m) = 0;
-    virtual void multMatrixd(const double* m) = 0;
-    virtual void pushMatrix() = 0;
-    virtual void popMatrix() = 0;
-    virtual void translated(double x, double y, double z) = 0;
-    virtual void rotated(double angle, double x, double y, double z) = 0;
-    virtual void scaled(double x, double y, double z) = 0;
-    virtual void frustum(double l, double r, double b, double t, double n, double f) = 0;
+
+    // The matrix stacks are kept here in doubles, the same for every backend, so what
+    // the game reads back (a fighter's part positions) never depends on the GPU. The
+    // backend is told the resulting matrix after each change.
+    void matrixMode(GL::Enum mode);
+    void loadIdentity();
+    void loadMatrixd(const double* m);
+    void multMatrixd(const double* m);
+    void pushMatrix();
+    void popMatrix();
+    void translated(double x, double y, double z);
+    void rotated(double angle, double x, double y, double z);
+    void scaled(double x, double y, double z);
+    void frustum(double l, double r, double b, double t, double n, double f);
+    const Matrix& currentMatrix(GL::Enum mode) const;
 
     virtual void enable(GL::Enum cap) = 0;
     virtual void disable(GL::Enum cap) = 0;
@@ -83,7 +94,31 @@ class Gfx {
     virtual void newList(unsigned int list) = 0;
     virtual void endList() = 0;
     virtual void callList(unsigned int list) = 0;
+    virtual void polygonMode(GL::Enum face, GL::Enum mode) = 0;
+    virtual void cullFace(GL::Enum face) = 0;
+
+  protected:
+    // The backend makes m the current matrix of the stack `mode`.
+    virtual void loadBackendMatrix(GL::Enum mode, const Matrix& m) = 0;
+    // Every matrix operation by name and arguments, for backends that record calls.
+    virtual void noteMatrixCall(const char* name, double a = 0, double b = 0, double c = 0,
+                                double d = 0) {
+        (void)name, (void)a, (void)b, (void)c, (void)d;
+    }
+
+  private:
+    struct Stack {
+        std::vector<Matrix> entries{identityMatrix()};
+    };
+    static Matrix identityMatrix();
+    Stack& stack(GL::Enum mode);
+    void changed();
+    Stack modelview_, projection_, texture_;
+    GL::Enum mode_ = GL::MODELVIEW;
 };
+
+// a x b, column-major.
+Matrix multiply(const Matrix& a, const Matrix& b);
 
 // The backend in use now: game code writes gfx().begin(GL::QUADS) and so on.
 Gfx& gfx();

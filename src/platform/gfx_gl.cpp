@@ -10,18 +10,6 @@ class RealGfx final : public Gfx {
     void clearColor(float r, float g, float b, float a) override { glClearColor(r, g, b, a); }
     void clear(GL::Enum mask) override { glClear(mask); }
     void viewport(int x, int y, int w, int h) override { glViewport(x, y, w, h); }
-    void matrixMode(GL::Enum mode) override { glMatrixMode(mode); }
-    void loadIdentity() override { glLoadIdentity(); }
-    void loadMatrixd(const double* m) override { glLoadMatrixd(m); }
-    void multMatrixd(const double* m) override { glMultMatrixd(m); }
-    void pushMatrix() override { glPushMatrix(); }
-    void popMatrix() override { glPopMatrix(); }
-    void translated(double x, double y, double z) override { glTranslated(x, y, z); }
-    void rotated(double a, double x, double y, double z) override { glRotated(a, x, y, z); }
-    void scaled(double x, double y, double z) override { glScaled(x, y, z); }
-    void frustum(double l, double r, double b, double t, double n, double f) override {
-        glFrustum(l, r, b, t, n, f);
-    }
     void enable(GL::Enum cap) override { glEnable(cap); }
     void disable(GL::Enum cap) override { glDisable(cap); }
     void alphaFunc(GL::Enum func, float ref) override { glAlphaFunc(func, ref); }
@@ -64,6 +52,14 @@ class RealGfx final : public Gfx {
     void newList(unsigned int list) override { glNewList(list, GL_COMPILE); }
     void endList() override { glEndList(); }
     void callList(unsigned int list) override { glCallList(list); }
+    void polygonMode(GL::Enum face, GL::Enum mode) override { glPolygonMode(face, mode); }
+    void cullFace(GL::Enum face) override { glCullFace(face); }
+
+  protected:
+    void loadBackendMatrix(GL::Enum mode, const Matrix& m) override {
+        glMatrixMode(mode);
+        glLoadMatrixd(m.data());
+    }
 };
 
 RealGfx realBackend;

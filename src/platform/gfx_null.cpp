@@ -7,16 +7,6 @@ class NullGfx final : public Gfx {
     void clearColor(float, float, float, float) override {}
     void clear(GL::Enum) override {}
     void viewport(int, int, int, int) override {}
-    void matrixMode(GL::Enum) override {}
-    void loadIdentity() override {}
-    void loadMatrixd(const double*) override {}
-    void multMatrixd(const double*) override {}
-    void pushMatrix() override {}
-    void popMatrix() override {}
-    void translated(double, double, double) override {}
-    void rotated(double, double, double, double) override {}
-    void scaled(double, double, double) override {}
-    void frustum(double, double, double, double, double, double) override {}
     void enable(GL::Enum) override {}
     void disable(GL::Enum) override {}
     void alphaFunc(GL::Enum, float) override {}
@@ -47,6 +37,12 @@ class NullGfx final : public Gfx {
     void newList(unsigned int) override {}
     void endList() override {}
     void callList(unsigned int) override {}
+    void polygonMode(GL::Enum, GL::Enum) override {}
+    void cullFace(GL::Enum) override {}
+
+  protected:
+    void loadBackendMatrix(GL::Enum, const Matrix&) override {}
+
 
   private:
     unsigned int lastTexture = 0;

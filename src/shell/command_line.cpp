@@ -45,6 +45,10 @@ const char* commandLineHelp() {
            "                   (repeatable; windowed runs only)\n"
            "  --trace          print 'T scene NAME' at every scene change and\n"
            "                   'T error LINE' when the error screen comes up\n"
+           "  --pose-sheet FILE.png\n"
+           "                   draw poses on both fighters into a labelled contact sheet\n"
+           "                   and exit (needs a display; see --poses)\n"
+           "  --poses A-B      the poses of the sheet (default 1-221)\n"
            "  --stats          at exit print the tick count, the work time per tick\n"
            "                   (p50, p95, p99, max; the pacing wait excluded) and how\n"
            "                   long the display set-up and loading took\n";
@@ -89,6 +93,18 @@ bool parseCommandLine(int argc, const char* const* argv, CommandLine& out, std::
                 return false;
             }
             out.ticks = n;
+        } else if (arg == "--pose-sheet") {
+            if (!value(v)) return false;
+            out.poseSheetPath = std::string(v);
+        } else if (arg == "--poses") {
+            if (!value(v)) return false;
+            auto dash = v.find('-');
+            if (dash == std::string_view::npos || !parseNumber(v.substr(0, dash), out.posesFirst) ||
+                !parseNumber(v.substr(dash + 1), out.posesLast) || out.posesFirst < 1 ||
+                out.posesLast < out.posesFirst) {
+                error = "--poses wants a range A-B, not '" + std::string(v) + "'";
+                return false;
+            }
         } else if (arg == "--dump" || arg == "--shot") {
             if (!value(v)) return false;
             TickFile tf;
@@ -102,6 +118,10 @@ bool parseCommandLine(int argc, const char* const* argv, CommandLine& out, std::
             error = "unknown option '" + std::string(arg) + "' (see --help)";
             return false;
         }
+    }
+    if (out.headless && !out.poseSheetPath.empty()) {
+        error = "--pose-sheet needs a window; it cannot be used with --headless";
+        return false;
     }
     if (out.headless && !out.shots.empty()) {
         error = "--shot needs a window; it cannot be used with --headless";

@@ -22,6 +22,8 @@ struct CommandLine {
     std::vector<TickFile> shots;
     bool trace = false;
     bool stats = false;
+    std::string poseSheetPath;
+    int posesFirst = 1, posesLast = 221;
 };
 
 bool parseCommandLine(int argc, const char* const* argv, CommandLine& out, std::string& error);

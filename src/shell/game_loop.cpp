@@ -5,6 +5,7 @@
 #include <fstream>
 #include <thread>
 
+#include "menus/pose_sheet.h"
 #include "platform/audio.h"
 #include "platform/clock.h"
 #include "platform/joystick.h"
@@ -107,6 +108,15 @@ int runGame(const CommandLine& options) {
     setTraceEnabled(options.trace);
     setTraceTick(1);
     formCreate(options.seed);
+
+    if (!options.poseSheetPath.empty()) {
+        const bool ok =
+            writePoseSheet(options.poseSheetPath, options.posesFirst, options.posesLast, error);
+        if (!ok) std::fprintf(stderr, "torvel-arena: %s\n", error.c_str());
+        audioClose();
+        windowClose();
+        return ok ? 0 : 1;
+    }
 
     int status = 0;
     std::vector<std::int64_t> workTimes;

@@ -84,6 +84,9 @@ struct GameState {
     f64 cameraLimitX1 = 0, cameraLimitX2 = 0;
     f64 arenaLimitX1 = 0, arenaLimitX2 = 0;
     f64 fighterGap = 0;
+    // The scene's light (x, y, z, 1 as set; ambient and diffuse colours with alpha 1).
+    std::array<float, 4> lightPosition{}, lightAmbient{}, fighterAmbient{}, lightDiffuse{},
+        fighterDiffuse{}, lightSpecular{}, materialSpecular{};
     Slots<personagem, 2> fighters{};
 
     // start-up
@@ -221,6 +224,13 @@ template <class V> void reflect(V& v, GameState& s) {
     v("arenaLimitX1", s.arenaLimitX1);
     v("arenaLimitX2", s.arenaLimitX2);
     v("fighterGap", s.fighterGap);
+    v("lightPosition", s.lightPosition);
+    v("lightAmbient", s.lightAmbient);
+    v("fighterAmbient", s.fighterAmbient);
+    v("lightDiffuse", s.lightDiffuse);
+    v("fighterDiffuse", s.fighterDiffuse);
+    v("lightSpecular", s.lightSpecular);
+    v("materialSpecular", s.materialSpecular);
     v("resolutionChoice", s.resolutionChoice);
     v("versusTimer", s.versusTimer);
     v("keyAssignSlot", s.keyAssignSlot);

@@ -37,18 +37,6 @@ class RecordingGfx final : public Gfx {
     void clearColor(float r, float g, float b, float a) override { add("clearColor", r, g, b, a); }
     void clear(GL::Enum m) override { add("clear", m); }
     void viewport(int x, int y, int w, int h) override { add("viewport", x, y, w, h); }
-    void matrixMode(GL::Enum m) override { add("matrixMode", m); }
-    void loadIdentity() override { add("loadIdentity"); }
-    void loadMatrixd(const double*) override { add("loadMatrix"); }
-    void multMatrixd(const double*) override { add("multMatrix"); }
-    void pushMatrix() override { add("pushMatrix"); }
-    void popMatrix() override { add("popMatrix"); }
-    void translated(double x, double y, double z) override { add("translate", x, y, z); }
-    void rotated(double a, double x, double y, double z) override { add("rotate", a, x, y, z); }
-    void scaled(double x, double y, double z) override { add("scale", x, y, z); }
-    void frustum(double l, double r, double b, double t, double n, double f) override {
-        add("frustum", l, r, b, t, n, f);
-    }
     void enable(GL::Enum c) override { add("enable", c); }
     void disable(GL::Enum c) override { add("disable", c); }
     void alphaFunc(GL::Enum f, float r) override { add("alphaFunc", f, r); }
@@ -87,6 +75,14 @@ class RecordingGfx final : public Gfx {
     void newList(unsigned int l) override { add("newList", l); }
     void endList() override { add("endList"); }
     void callList(unsigned int l) override { add("callList", l); }
+    void polygonMode(GL::Enum f, GL::Enum m) override { add("polygonMode", f, m); }
+    void cullFace(GL::Enum f) override { add("cullFace", f); }
+
+  protected:
+    void loadBackendMatrix(GL::Enum, const Matrix&) override {}
+    void noteMatrixCall(const char* name, double a, double b, double c, double d) override {
+        add(name, a, b, c, d);
+    }
 
   private:
     void add(const char* name, double a0 = 0, double a1 = 0, double a2 = 0, double a3 = 0,

@@ -1,0 +1,110 @@
+#include "menus/pose_sheet.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "assets/pose_files.h"
+#include "assets/startup_assets.h"
+#include "fight/fighter_setup.h"
+#include "platform/canvas.h"
+#include "platform/gfx.h"
+#include "platform/png_writer.h"
+#include "platform/window.h"
+#include "render/fighter_renderer.h"
+#include "render/sprites.h"
+#include "shell/game_state.h"
+#include "shell/rosters.h"
+#include "shell/startup.h"
+
+namespace {
+
+constexpr int cellWidth = 160, cellHeight = 240, columns = 8, rows = 3;
+constexpr int pageWidth = cellWidth * columns, pageHeight = cellHeight * rows;
+
+// The drawn pose of a fighter from pose n of the table: root in world units.
+void showPose(personagem& f, int n) {
+    f.curPose = poseTable[static_cast<std::size_t>(n)];
+    for (f64& r : f.curPose.root) r /= 200;
+}
+
+void lightTheSheet() {
+    const float position[4] = {2, 6, 8, 1};
+    gfx().enable(GL::LIGHT0);
+    gfx().lightfv(GL::LIGHT0, GL::POSITION, position);
+    gs.fighterAmbient = {1.6f, 1.6f, 1.6f, 1};
+    gs.fighterDiffuse = {0.9f, 0.9f, 0.9f, 1};
+}
+
+void drawCell(int cell, int fighter, int pose) {
+    const int col = cell % columns, row = cell / columns;
+    gfx().viewport(col * cellWidth, pageHeight - (row + 1) * cellHeight, cellWidth, cellHeight);
+    gfx().matrixMode(GL::PROJECTION);
+    gfx().loadIdentity();
+    const double aspect = static_cast<double>(cellWidth) / cellHeight;
+    gfx().frustum(-0.1 * aspect, 0.1 * aspect, -0.1, 0.1, 0.15, 50);
+    gfx().matrixMode(GL::MODELVIEW);
+    gfx().loadIdentity();
+    gfx().translated(0, -1.45, -3.9);
+    lightTheSheet();
+    drawLine({90, 90, 90}, 255, -1.2, 0, 0, 1.2, 0, 0);
+    gfx().enable(GL::DEPTH_TEST);
+    personagem& f = gs.fighter(fighter);
+    showPose(f, pose);
+    drawFighter(fighter, {255, 255, 255}, 1, 0, 60, 0, 0, f.curPose.root[1], f.curPose.root[0]);
+    const std::string label = std::to_string(pose) + (fighter == 1 ? " TORVEL" : " BRANDOLIM");
+    canvasText(col * cellWidth + 4, row * cellHeight + 4, label, {255, 255, 255});
+}
+
+} // namespace
+
+bool writePoseSheet(const std::string& path, int first, int last, std::string& error) {
+    first = std::max(first, 1);
+    last = std::min(last, poseCount);
+    if (first > last) {
+        error = "no poses in that range";
+        return false;
+    }
+    windowSetSize(pageWidth, pageHeight);
+    windowCreateGameContext();
+    GLInit();
+    loadStartupPictureSets(pageWidth);
+    loadFighterModels(pageWidth);
+    if (gs.sceneName == "ERRO") {
+        error = std::string(gs.errorLine1.view());
+        return false;
+    }
+    gs.outlinesOn = 1;
+    canvasSetBrushHollow();
+    for (int i = 1; i <= 2; ++i) {
+        gs.fighter(i).blackParts = 1;
+        registerFighter(i, static_cast<u8>(i), fighterRoster);
+        gs.fighter(i).facing = "DIR";
+    }
+
+    const int count = last - first + 1;
+    const int perPage = columns * rows / 2;
+    const int pages = (count + perPage - 1) / perPage;
+    std::vector<std::uint8_t> sheet(static_cast<std::size_t>(pageWidth) * pageHeight * pages * 3);
+    std::vector<std::uint8_t> page;
+    for (int p = 0; p < pages; ++p) {
+        canvasClear();
+        gfx().clearColor(0.16f, 0.2f, 0.26f, 0);
+        gfx().clear(GL::COLOR_BUFFER_BIT | GL::DEPTH_BUFFER_BIT);
+        for (int k = 0; k < perPage; ++k) {
+            const int pose = first + p * perPage + k;
+            if (pose > last) break;
+            drawCell(2 * k, 1, pose);
+            drawCell(2 * k + 1, 2, pose);
+        }
+        int w = 0, h = 0;
+        windowPresent(&page, &w, &h);
+        if (w != pageWidth || h != pageHeight) {
+            error = "the window could not take the page size";
+            return false;
+        }
+        std::copy(page.begin(), page.end(),
+                  sheet.begin() + static_cast<std::ptrdiff_t>(page.size()) * p);
+    }
+    return writePng(path, pageWidth, pageHeight * pages, sheet, error);
+}

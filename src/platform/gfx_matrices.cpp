@@ -1,0 +1,114 @@
+#include <cmath>
+
+#include "platform/gfx.h"
+
+Matrix Gfx::identityMatrix() { return {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}; }
+
+Matrix multiply(const Matrix& a, const Matrix& b) {
+    Matrix r{};
+    for (int col = 0; col < 4; ++col)
+        for (int row = 0; row < 4; ++row) {
+            double sum = 0;
+            for (int k = 0; k < 4; ++k) sum += a[k * 4 + row] * b[col * 4 + k];
+            r[col * 4 + row] = sum;
+        }
+    return r;
+}
+
+Gfx::Stack& Gfx::stack(GL::Enum mode) {
+    return mode == GL::PROJECTION ? projection_ : mode == GL::TEXTURE ? texture_ : modelview_;
+}
+
+const Matrix& Gfx::currentMatrix(GL::Enum mode) const {
+    const Stack& s =
+        mode == GL::PROJECTION ? projection_ : mode == GL::TEXTURE ? texture_ : modelview_;
+    return s.entries.back();
+}
+
+void Gfx::changed() { loadBackendMatrix(mode_, stack(mode_).entries.back()); }
+
+void Gfx::matrixMode(GL::Enum mode) {
+    noteMatrixCall("matrixMode", mode);
+    mode_ = mode;
+}
+
+void Gfx::loadIdentity() {
+    noteMatrixCall("loadIdentity");
+    stack(mode_).entries.back() = identityMatrix();
+    changed();
+}
+
+void Gfx::loadMatrixd(const double* m) {
+    noteMatrixCall("loadMatrix");
+    std::copy(m, m + 16, stack(mode_).entries.back().begin());
+    changed();
+}
+
+void Gfx::multMatrixd(const double* m) {
+    noteMatrixCall("multMatrix");
+    Matrix b;
+    std::copy(m, m + 16, b.begin());
+    Matrix& top = stack(mode_).entries.back();
+    top = multiply(top, b);
+    changed();
+}
+
+void Gfx::pushMatrix() {
+    noteMatrixCall("pushMatrix");
+    Stack& s = stack(mode_);
+    s.entries.push_back(s.entries.back());
+}
+
+void Gfx::popMatrix() {
+    noteMatrixCall("popMatrix");
+    Stack& s = stack(mode_);
+    if (s.entries.size() > 1) s.entries.pop_back();
+    changed();
+}
+
+void Gfx::translated(double x, double y, double z) {
+    noteMatrixCall("translate", x, y, z);
+    Matrix t = identityMatrix();
+    t[12] = x;
+    t[13] = y;
+    t[14] = z;
+    Matrix& top = stack(mode_).entries.back();
+    top = multiply(top, t);
+    changed();
+}
+
+void Gfx::rotated(double angle, double x, double y, double z) {
+    noteMatrixCall("rotate", angle, x, y, z);
+    const double len = std::sqrt(x * x + y * y + z * z);
+    if (len == 0) return;
+    x /= len, y /= len, z /= len;
+    const double a = angle * M_PI / 180.0, c = std::cos(a), s = std::sin(a), k = 1 - c;
+    const Matrix r = {x * x * k + c,     y * x * k + z * s, x * z * k - y * s, 0,
+                      x * y * k - z * s, y * y * k + c,     y * z * k + x * s, 0,
+                      x * z * k + y * s, y * z * k - x * s, z * z * k + c,     0,
+                      0,                 0,                 0,                 1};
+    Matrix& top = stack(mode_).entries.back();
+    top = multiply(top, r);
+    changed();
+}
+
+void Gfx::scaled(double x, double y, double z) {
+    noteMatrixCall("scale", x, y, z);
+    Matrix sm = identityMatrix();
+    sm[0] = x;
+    sm[5] = y;
+    sm[10] = z;
+    Matrix& top = stack(mode_).entries.back();
+    top = multiply(top, sm);
+    changed();
+}
+
+void Gfx::frustum(double l, double r, double b, double t, double n, double f) {
+    noteMatrixCall("frustum", l, r, b, t);
+    const Matrix fm = {2 * n / (r - l),   0, 0, 0, 0, 2 * n / (t - b), 0, 0,
+                       (r + l) / (r - l), (t + b) / (t - b), -(f + n) / (f - n), -1,
+                       0, 0, -2 * f * n / (f - n), 0};
+    Matrix& top = stack(mode_).entries.back();
+    top = multiply(top, fm);
+    changed();
+}

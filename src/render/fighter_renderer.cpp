@@ -1,0 +1,186 @@
+#include "render/fighter_renderer.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "assets/model_files.h"
+#include "platform/gfx.h"
+#include "render/sprites.h"
+#include "shell/rng.h"
+
+namespace {
+
+bool evenFrame(f64 frame) { return std::fmod(frame, 2.0) == 0.0; }
+
+void drawMarker(int index, const personagem& f, f64 x, f64 y, f64 z) {
+    gfx().disable(GL::TEXTURE_2D);
+    gfx().disable(GL::LIGHTING);
+    const f64 top = f.bodyBoxMax[1];
+    const f64 spread = 0.2 * std::cos(0.4 * gs.gameCycle);
+    const Rgb base = index == 1 ? Rgb{50, 50, 255} : Rgb{255, 0, 0};
+    const Rgb tip = index == 1 ? Rgb{150, 150, 255} : Rgb{255, 180, 180};
+    gfx().begin(GL::TRIANGLES);
+    gfx().color4ub(base.r, base.g, base.b, 255);
+    gfx().vertex3d(x - spread, y + 0.8 + top, z);
+    gfx().vertex3d(x + spread, y + 0.8 + top, z);
+    gfx().color4ub(tip.r, tip.g, tip.b, 255);
+    gfx().vertex3d(x, y + 0.3 + top, z);
+    gfx().end();
+    // Human or computer tag: pictures 18 and 20 for fighter 1, 19 and 21 for fighter 2.
+    const int picture = (index == 1 ? 18 : 19) + (f.isHuman == 1 ? 0 : 2);
+    const f64 width = f.isHuman == 1 ? 0.76 : 1.3;
+    drawSprite("ICONE", picture, "CENTRO", x, y + 1.1 + top, width, 0.59, z, "CENTRO", "",
+               {255, 255, 255}, 220, 0, 0, 1, 0, 1);
+}
+
+void drawDizzyStars(const personagem& f) {
+    const f64 t = 0.15 * f.frame;
+    const f64 phases[4] = {0, 1.57, 3.14, 4.71};
+    for (int k = 0; k < 4; ++k) {
+        const f64 size = 0.38 + (k % 2 == 0 ? 0.05 : -0.05) * std::cos(7 * t);
+        drawSprite("ICONE", 47, "CENTRO", f.posX + 0.6 * std::cos(t + phases[k]),
+                   f.posY + 2.1 + f.bodyBoxMax[1] + 0.1 * std::cos(4 * t), size, size,
+                   f.posZ + 1.2 * std::sin(t + phases[k]), "CENTRO", "", {255, 255, 255}, 150,
+                   0, 0, 1, 0, 1);
+    }
+}
+
+void drawAura(f64 x, f64 z) {
+    gfx().disable(GL::TEXTURE_2D);
+    gfx().disable(GL::LIGHTING);
+    gfx().enable(GL::BLEND);
+    gfx().alphaFunc(GL::GREATER, 0.2f);
+    if (random(10) >= 5)
+        gfx().color4f(1, 1, 0, 0.22f);
+    else
+        gfx().color4f(1, 0, 0, 0.22f);
+    const f64 s = random(2) * 0.5, u = 6.29 / 15;
+    for (int i = 1; i <= 15; ++i) {
+        gfx().begin(GL::TRIANGLES);
+        gfx().vertex3d(x + 0.6 * std::cos(u * (i + s)), 0.02, z - 0.6 * std::sin(u * (i + s)));
+        gfx().vertex3d(x + 0.6 * std::cos(u * (i + s + 1)), 0.02,
+                       z - 0.6 * std::sin(u * (i + s + 1)));
+        const f64 tipY = 0.3 + random(20) * 0.1;
+        gfx().vertex3d(x + 1.2 * std::cos(u * (i + s + 0.5)), tipY,
+                       z - 1.2 * std::sin(u * (i + s + 0.5)));
+        gfx().end();
+    }
+}
+
+// The part's ambient light: its tint plus the scene's fighter light, with the flashes of
+// sparkle, glow, charging, full stocks and the super-move flash.
+std::array<float, 4> partAmbient(const personagem& f, const partecorpo& p) {
+    f64 r = (p.tint & 0xFF) / 51.0 + gs.fighterAmbient[0];
+    f64 g = ((p.tint >> 8) & 0xFF) / 51.0 + gs.fighterAmbient[1];
+    f64 b = ((p.tint >> 16) & 0xFF) / 51.0 + gs.fighterAmbient[2];
+    const bool even = evenFrame(f.frame);
+    if (f.sparkleTimer > 0) {
+        r += 2 + 3 * std::cos(2 * f.frame);
+        g -= 0.4;
+        b -= 0.4;
+    }
+    if (f.glowTimer > 0 && even) {
+        r -= 1;
+        g -= 1;
+        b += 4;
+    }
+    if (f.anim == "AUMENTAR-PODER" && even) {
+        r += random(10) * 0.02 + 0.5;
+        g += random(10) * 0.02 + 0.5;
+        b += 0.5;
+    }
+    if (f.stocks == 3 && even) {
+        r += 0.4;
+        g += 0.4;
+        b += 0.4;
+    }
+    const f64 flash = gs.effectTimers[3];
+    if (f.specialAttacking == 1 && f.frame <= 1 && flash > 0 && std::fmod(flash, 2.0) == 0.0) {
+        r += 2;
+        g += 2;
+        b += 2;
+    }
+    return {static_cast<float>(std::min(r, 5.0)), static_cast<float>(std::min(g, 5.0)),
+            static_cast<float>(std::min(b, 5.0)), 1.0f};
+}
+
+void applyJoint(const partecorpo& p, const Pose& pose, std::size_t index) {
+    gfx().translated(p.pivotX, p.pivotY, p.pivotZ);
+    gfx().rotated(pose.angleX[index], 1, 0, 0);
+    gfx().rotated(pose.angleY[index], 0, 1, 0);
+    gfx().rotated(pose.angleZ[index], 0, 0, 1);
+}
+
+void drawOutline(u32 list) {
+    gfx().enable(GL::CULL_FACE);
+    gfx().cullFace(GL::FRONT);
+    gfx().lineWidth(2);
+    gfx().polygonMode(GL::FRONT_AND_BACK, GL::LINE);
+    gfx().enable(GL::BLEND);
+    gfx().alphaFunc(GL::GREATER, 0.0f);
+    gfx().color4ub(0, 0, 0, 120);
+    gfx().disable(GL::TEXTURE_2D);
+    gfx().disable(GL::LIGHTING);
+    gfx().callList(list);
+    gfx().disable(GL::CULL_FACE);
+    gfx().polygonMode(GL::FRONT_AND_BACK, GL::FILL);
+    gfx().cullFace(GL::BACK);
+    gfx().lineWidth(1);
+    gfx().enable(GL::TEXTURE_2D);
+    gfx().enable(GL::LIGHTING);
+}
+
+} // namespace
+
+void drawFighter(int index, Rgb colour, u8 lit, f64 rotZ, f64 rotY, f64 rotX, f64 z, f64 y,
+                 f64 x) {
+    personagem& f = gs.fighter(index);
+    if (f.showMarker == 1) drawMarker(index, f, x, y, z);
+    if (f.anim == "TONTO") drawDizzyStars(f);
+
+    gfx().enable(GL::TEXTURE_2D);
+    gfx().enable(GL::LIGHTING);
+    gfx().disable(GL::BLEND);
+    gfx().pushMatrix();
+    gfx().translated(x, y, z);
+    gfx().rotated(rotY, 0, 1, 0);
+    gfx().rotated(rotX, 1, 0, 0);
+    gfx().rotated(rotZ, 0, 0, 1);
+
+    for (std::size_t p = 1; p <= 25; ++p) {
+        partecorpo& part = f.parts[p];
+        if (part.model == 0) continue;
+        // The chain from the topmost ancestor down to the part itself.
+        std::array<std::size_t, 25> chain{};
+        std::size_t depth = 0;
+        for (std::size_t a = p; a >= 1 && a <= 25 && depth < chain.size(); a = f.parts[a].parent)
+            chain[depth++] = a;
+        gfx().pushMatrix();
+        for (std::size_t k = depth; k-- > 0;) applyJoint(f.parts[chain[k]], f.curPose, chain[k]);
+
+        if (lit == 0) {
+            gfx().enable(GL::TEXTURE_2D);
+            gfx().disable(GL::LIGHTING);
+            gfx().color4ub(colour.r, colour.g, colour.b, 255);
+        }
+        const Matrix& m = gfx().currentMatrix(GL::MODELVIEW);
+        const f64 tx = m[12] + gs.cameraX, ty = m[13] + gs.cameraY + 0.8, tz = m[14] + gs.cameraZ;
+        part.worldBox = {tx - part.hitRadiusX, ty - part.hitRadiusY, tz - part.hitRadiusZ,
+                         tx + part.hitRadiusX, ty + part.hitRadiusY, tz + part.hitRadiusZ};
+
+        const std::array<float, 4> ambient = partAmbient(f, part);
+        gfx().lightfv(GL::LIGHT0, GL::AMBIENT, ambient.data());
+        gfx().lightfv(GL::LIGHT0, GL::DIFFUSE, gs.fighterDiffuse.data());
+
+        if (part.visible == 1 && f.invisible == 0 && part.model <= partModelCount) {
+            const u32 list = partLists[part.model];
+            gfx().callList(list);
+            if (gs.outlinesOn == 1) drawOutline(list);
+        }
+        gfx().popMatrix();
+    }
+    gfx().popMatrix();
+
+    if (f.anim == "AUMENTAR-PODER") drawAura(x, z);
+}
