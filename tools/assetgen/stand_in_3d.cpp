@@ -65,15 +65,6 @@ void makeArenaModels(const Outputs& out) {
     }
 }
 
-void makePoses(const Outputs& out) {
-    for (int n = 1; n <= poseCount; ++n) {
-        Pose p;
-        p.root = {0, 400, 0};
-        check(writePoseFile(out.run + "/Posicoes/" + dataName("Pos", n, 4, ".pos"), n, p, 25),
-              "pose " + std::to_string(n));
-    }
-}
-
 void makeFighterPictures(const Outputs& out) {
     for (int n = 1; n <= 32; ++n)
         savePicture(out, pictureName("Personagem", n, 3, ".jpg"),
