@@ -53,6 +53,15 @@ struct personagem {
     std::array<f64, 3> rotVel{};
     std::array<f64, 3> bodyBoxMin{}, bodyBoxMax{};
     f64 boxMargin = 0;
+    // The pending contact: what an attack or object left on this fighter for the next
+    // damage pass (empty lastHitType = nothing pending).
+    Name lastHitType;
+    std::array<f64, 3> hitPoint{};
+    u8 hitSound = 0;
+    u8 wasHit = 0, chipHit = 0, specialHit = 0, sparkleOnHit = 0;
+    f64 pendingDamage = 0, pendingGuardDamage = 0, pendingDizzy = 0, pendingLift = 0,
+        pendingKnockback = 0;
+    f64 lastDamage = 0, comboDamage = 0;
     u8 guarding = 0, attacking = 0, specialAttacking = 0, neutral = 0;
     u8 superFinish = 0;
     u8 airborne = 0;
@@ -106,6 +115,17 @@ struct personagem {
     Pose keyStart;
     Pose curPose; // its root is the draw offset
     Pose keyEnd;
+    // The computer opponent's perception and decisions.
+    f64 cpuDistance = 0, cpuWantedDistance = 0;
+    u8 cpuObjectNear = 0;
+    f64 cpuObjectDist = 0, cpuObjectSpeed = 0;
+    u8 cpuFoeIntangible = 0, cpuMayAttack = 0, cpuThreat = 0;
+    Name cpuOwnAnim, cpuFoeAnim, cpuThreatType;
+    f64 cpuFoeFrame = 0;
+    u8 cpuHitCount = 0;
+    f64 cpuMoveTimer = 0, cpuCooldown = 0, cpuCooldownReset = 0;
+    // move, guard, dodge, grab, run, attack, special, airCombo, item: percent per tick
+    std::array<f64, 9> cpuWeights{};
 };
 
 // Field lists, for dumps and the state hash. Keep in record order.
@@ -168,6 +188,20 @@ template <class V> void reflect(V& v, personagem& f) {
     v("bodyBoxMin", f.bodyBoxMin);
     v("bodyBoxMax", f.bodyBoxMax);
     v("boxMargin", f.boxMargin);
+    v("lastHitType", f.lastHitType);
+    v("hitPoint", f.hitPoint);
+    v("hitSound", f.hitSound);
+    v("wasHit", f.wasHit);
+    v("chipHit", f.chipHit);
+    v("specialHit", f.specialHit);
+    v("sparkleOnHit", f.sparkleOnHit);
+    v("pendingDamage", f.pendingDamage);
+    v("pendingGuardDamage", f.pendingGuardDamage);
+    v("pendingDizzy", f.pendingDizzy);
+    v("pendingLift", f.pendingLift);
+    v("pendingKnockback", f.pendingKnockback);
+    v("lastDamage", f.lastDamage);
+    v("comboDamage", f.comboDamage);
     v("guarding", f.guarding);
     v("attacking", f.attacking);
     v("specialAttacking", f.specialAttacking);
@@ -252,4 +286,21 @@ template <class V> void reflect(V& v, personagem& f) {
     v("keyStart", f.keyStart);
     v("curPose", f.curPose);
     v("keyEnd", f.keyEnd);
+    v("cpuDistance", f.cpuDistance);
+    v("cpuWantedDistance", f.cpuWantedDistance);
+    v("cpuObjectNear", f.cpuObjectNear);
+    v("cpuObjectDist", f.cpuObjectDist);
+    v("cpuObjectSpeed", f.cpuObjectSpeed);
+    v("cpuFoeIntangible", f.cpuFoeIntangible);
+    v("cpuMayAttack", f.cpuMayAttack);
+    v("cpuThreat", f.cpuThreat);
+    v("cpuOwnAnim", f.cpuOwnAnim);
+    v("cpuFoeAnim", f.cpuFoeAnim);
+    v("cpuThreatType", f.cpuThreatType);
+    v("cpuFoeFrame", f.cpuFoeFrame);
+    v("cpuHitCount", f.cpuHitCount);
+    v("cpuMoveTimer", f.cpuMoveTimer);
+    v("cpuCooldown", f.cpuCooldown);
+    v("cpuCooldownReset", f.cpuCooldownReset);
+    v("cpuWeights", f.cpuWeights);
 }
