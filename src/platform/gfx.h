@@ -119,6 +119,9 @@ class Gfx {
 
 // a x b, column-major.
 Matrix multiply(const Matrix& a, const Matrix& b);
+// The matrices of glTranslated and glRotated (angle in degrees about the axis).
+Matrix translationMatrix(double x, double y, double z);
+Matrix rotationMatrix(double angle, double x, double y, double z);
 
 // The backend in use now: game code writes gfx().begin(GL::QUADS) and so on.
 Gfx& gfx();

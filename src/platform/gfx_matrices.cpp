@@ -66,29 +66,32 @@ void Gfx::popMatrix() {
     changed();
 }
 
+Matrix translationMatrix(double x, double y, double z) {
+    return {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, x, y, z, 1};
+}
+
+Matrix rotationMatrix(double angle, double x, double y, double z) {
+    const double len = std::sqrt(x * x + y * y + z * z);
+    if (len == 0) return translationMatrix(0, 0, 0);
+    x /= len, y /= len, z /= len;
+    const double a = angle * M_PI / 180.0, c = std::cos(a), s = std::sin(a), k = 1 - c;
+    return {x * x * k + c,     y * x * k + z * s, x * z * k - y * s, 0,
+            x * y * k - z * s, y * y * k + c,     y * z * k + x * s, 0,
+            x * z * k + y * s, y * z * k - x * s, z * z * k + c,     0,
+            0,                 0,                 0,                 1};
+}
+
 void Gfx::translated(double x, double y, double z) {
     noteMatrixCall("translate", x, y, z);
-    Matrix t = identityMatrix();
-    t[12] = x;
-    t[13] = y;
-    t[14] = z;
     Matrix& top = stack(mode_).entries.back();
-    top = multiply(top, t);
+    top = multiply(top, translationMatrix(x, y, z));
     changed();
 }
 
 void Gfx::rotated(double angle, double x, double y, double z) {
     noteMatrixCall("rotate", angle, x, y, z);
-    const double len = std::sqrt(x * x + y * y + z * z);
-    if (len == 0) return;
-    x /= len, y /= len, z /= len;
-    const double a = angle * M_PI / 180.0, c = std::cos(a), s = std::sin(a), k = 1 - c;
-    const Matrix r = {x * x * k + c,     y * x * k + z * s, x * z * k - y * s, 0,
-                      x * y * k - z * s, y * y * k + c,     y * z * k + x * s, 0,
-                      x * z * k + y * s, y * z * k - x * s, z * z * k + c,     0,
-                      0,                 0,                 0,                 1};
     Matrix& top = stack(mode_).entries.back();
-    top = multiply(top, r);
+    top = multiply(top, rotationMatrix(angle, x, y, z));
     changed();
 }
 

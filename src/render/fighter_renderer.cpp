@@ -105,11 +105,20 @@ std::array<float, 4> partAmbient(const personagem& f, const partecorpo& p) {
             static_cast<float>(std::min(b, 5.0)), 1.0f};
 }
 
-void applyJoint(const partecorpo& p, const Pose& pose, std::size_t index) {
-    gfx().translated(p.pivotX, p.pivotY, p.pivotZ);
-    gfx().rotated(pose.angleX[index], 1, 0, 0);
-    gfx().rotated(pose.angleY[index], 0, 1, 0);
-    gfx().rotated(pose.angleZ[index], 0, 0, 1);
+// The parts from the topmost ancestor down to `part`, in drawing order.
+std::size_t jointChain(const personagem& f, std::size_t part, std::array<std::size_t, 25>& chain) {
+    std::size_t depth = 0;
+    for (std::size_t a = part; a >= 1 && a <= 25 && depth < chain.size(); a = f.parts[a].parent)
+        chain[depth++] = a;
+    std::reverse(chain.begin(), chain.begin() + static_cast<std::ptrdiff_t>(depth));
+    return depth;
+}
+
+Matrix jointMatrix(const partecorpo& p, const Pose& pose, std::size_t index) {
+    Matrix m = translationMatrix(p.pivotX, p.pivotY, p.pivotZ);
+    m = multiply(m, rotationMatrix(pose.angleX[index], 1, 0, 0));
+    m = multiply(m, rotationMatrix(pose.angleY[index], 0, 1, 0));
+    return multiply(m, rotationMatrix(pose.angleZ[index], 0, 0, 1));
 }
 
 void drawOutline(u32 list) {
@@ -133,6 +142,15 @@ void drawOutline(u32 list) {
 
 } // namespace
 
+Matrix partJointMatrix(const personagem& f, std::size_t part) {
+    std::array<std::size_t, 25> chain{};
+    const std::size_t depth = jointChain(f, part, chain);
+    Matrix m = translationMatrix(0, 0, 0);
+    for (std::size_t k = 0; k < depth; ++k)
+        m = multiply(m, jointMatrix(f.parts[chain[k]], f.curPose, chain[k]));
+    return m;
+}
+
 void drawFighter(int index, Rgb colour, u8 lit, f64 rotZ, f64 rotY, f64 rotX, f64 z, f64 y,
                  f64 x) {
     personagem& f = gs.fighter(index);
@@ -151,13 +169,8 @@ void drawFighter(int index, Rgb colour, u8 lit, f64 rotZ, f64 rotY, f64 rotX, f6
     for (std::size_t p = 1; p <= 25; ++p) {
         partecorpo& part = f.parts[p];
         if (part.model == 0) continue;
-        // The chain from the topmost ancestor down to the part itself.
-        std::array<std::size_t, 25> chain{};
-        std::size_t depth = 0;
-        for (std::size_t a = p; a >= 1 && a <= 25 && depth < chain.size(); a = f.parts[a].parent)
-            chain[depth++] = a;
         gfx().pushMatrix();
-        for (std::size_t k = depth; k-- > 0;) applyJoint(f.parts[chain[k]], f.curPose, chain[k]);
+        gfx().multMatrixd(partJointMatrix(f, p).data());
 
         if (lit == 0) {
             gfx().enable(GL::TEXTURE_2D);

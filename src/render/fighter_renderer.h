@@ -3,6 +3,7 @@
 // draws, it stores each part's world box for hit detection.
 #pragma once
 
+#include "platform/gfx.h"
 #include "shell/game_state.h"
 
 // lit 1: textured and lit; lit 0: textured, unlit, modulated by colour. The figure stands
@@ -10,3 +11,7 @@
 // modelview matrix is the same after the call as before.
 void drawFighter(int index, Rgb colour, u8 lit, f64 rotZ, f64 rotY, f64 rotX, f64 z, f64 y,
                  f64 x);
+
+// The joint frame of a body part in the figure's own frame under the drawn pose: the
+// ancestors' and its own pivot translations and X, Y, Z rotations, root first.
+Matrix partJointMatrix(const personagem& f, std::size_t part);
