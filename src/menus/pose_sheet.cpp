@@ -7,6 +7,7 @@
 #include "assets/pose_files.h"
 #include "assets/startup_assets.h"
 #include "fight/fighter_setup.h"
+#include "fight/fighter_update.h"
 #include "platform/canvas.h"
 #include "platform/gfx.h"
 #include "platform/png_writer.h"
@@ -36,7 +37,7 @@ void lightTheSheet() {
     gs.fighterDiffuse = {0.9f, 0.9f, 0.9f, 1};
 }
 
-void drawCell(int cell, int fighter, int pose) {
+void placeCamera(int cell) {
     const int col = cell % columns, row = cell / columns;
     gfx().viewport(col * cellWidth, pageHeight - (row + 1) * cellHeight, cellWidth, cellHeight);
     gfx().matrixMode(GL::PROJECTION);
@@ -49,22 +50,24 @@ void drawCell(int cell, int fighter, int pose) {
     lightTheSheet();
     drawLine({90, 90, 90}, 255, -1.2, 0, 0, 1.2, 0, 0);
     gfx().enable(GL::DEPTH_TEST);
-    personagem& f = gs.fighter(fighter);
-    showPose(f, pose);
-    drawFighter(fighter, {255, 255, 255}, 1, 0, 60, 0, 0, f.curPose.root[1], f.curPose.root[0]);
-    const std::string label = std::to_string(pose) + (fighter == 1 ? " TORVEL" : " BRANDOLIM");
-    canvasText(col * cellWidth + 4, row * cellHeight + 4, label, {255, 255, 255});
 }
 
-} // namespace
+void drawFigure(int cell, int fighter, const std::string& label) {
+    placeCamera(cell);
+    const personagem& f = gs.fighter(fighter);
+    drawFighter(fighter, {255, 255, 255}, 1, 0, 60, 0, f.curPose.root[2], f.curPose.root[1],
+                f.curPose.root[0]);
+    canvasText((cell % columns) * cellWidth + 4, (cell / columns) * cellHeight + 4, label,
+               {255, 255, 255});
+}
 
-bool writePoseSheet(const std::string& path, int first, int last, std::string& error) {
-    first = std::max(first, 1);
-    last = std::min(last, poseCount);
-    if (first > last) {
-        error = "no poses in that range";
-        return false;
-    }
+void drawCell(int cell, int fighter, int pose) {
+    showPose(gs.fighter(fighter), pose);
+    drawFigure(cell, fighter, std::to_string(pose) + (fighter == 1 ? " TORVEL" : " BRANDOLIM"));
+}
+
+// The window, textures and body-part models, and both characters registered.
+bool prepare(std::string& error) {
     windowSetSize(pageWidth, pageHeight);
     windowCreateGameContext();
     GLInit();
@@ -81,22 +84,19 @@ bool writePoseSheet(const std::string& path, int first, int last, std::string& e
         registerFighter(i, static_cast<u8>(i), fighterRoster);
         gs.fighter(i).facing = "DIR";
     }
+    return true;
+}
 
-    const int count = last - first + 1;
-    const int perPage = columns * rows / 2;
-    const int pages = (count + perPage - 1) / perPage;
+// Draws pages of cells; each page is captured and stacked into one picture.
+template <class DrawPage>
+bool writePages(const std::string& path, int pages, DrawPage drawPage, std::string& error) {
     std::vector<std::uint8_t> sheet(static_cast<std::size_t>(pageWidth) * pageHeight * pages * 3);
     std::vector<std::uint8_t> page;
     for (int p = 0; p < pages; ++p) {
         canvasClear();
         gfx().clearColor(0.16f, 0.2f, 0.26f, 0);
         gfx().clear(GL::COLOR_BUFFER_BIT | GL::DEPTH_BUFFER_BIT);
-        for (int k = 0; k < perPage; ++k) {
-            const int pose = first + p * perPage + k;
-            if (pose > last) break;
-            drawCell(2 * k, 1, pose);
-            drawCell(2 * k + 1, 2, pose);
-        }
+        drawPage(p);
         int w = 0, h = 0;
         windowPresent(&page, &w, &h);
         if (w != pageWidth || h != pageHeight) {
@@ -107,4 +107,55 @@ bool writePoseSheet(const std::string& path, int first, int last, std::string& e
                   sheet.begin() + static_cast<std::ptrdiff_t>(page.size()) * p);
     }
     return writePng(path, pageWidth, pageHeight * pages, sheet, error);
+}
+
+} // namespace
+
+bool writePoseSheet(const std::string& path, int first, int last, std::string& error) {
+    first = std::max(first, 1);
+    last = std::min(last, poseCount);
+    if (first > last) {
+        error = "no poses in that range";
+        return false;
+    }
+    if (!prepare(error)) return false;
+    const int perPage = columns * rows / 2;
+    const int pages = (last - first + 1 + perPage - 1) / perPage;
+    return writePages(
+        path, pages,
+        [&](int p) {
+            for (int k = 0; k < perPage; ++k) {
+                const int pose = first + p * perPage + k;
+                if (pose > last) break;
+                drawCell(2 * k, 1, pose);
+                drawCell(2 * k + 1, 2, pose);
+            }
+        },
+        error);
+}
+
+bool writeAnimationStrip(const std::string& path, const std::string& anim, int character,
+                         std::string& error) {
+    if (character != 1 && character != 2) {
+        error = "the character is 1 or 2";
+        return false;
+    }
+    if (!prepare(error)) return false;
+    personagem& f = gs.fighter(character);
+    f.anim = anim;
+    f.frame = 0;
+    f.frameCount = 0;
+    constexpr int maxFrames = 48;
+    const int perPage = columns * rows;
+    return writePages(
+        path, (maxFrames + perPage - 1) / perPage,
+        [&](int p) {
+            for (int k = 0; k < perPage; ++k) {
+                const int frame = p * perPage + k;
+                if (f.frameCount > 0 && frame > f.frameCount) break;
+                updateFighter(character);
+                drawFigure(k, character, anim + " " + std::to_string(frame));
+            }
+        },
+        error);
 }

@@ -6,3 +6,7 @@
 
 // Renders poses first..last to a PNG; returns false with a message on failure.
 bool writePoseSheet(const std::string& path, int first, int last, std::string& error);
+// Renders the frames of an animation of character 1 or 2, as the fighter update plays it
+// (at most 48 frames), to a PNG.
+bool writeAnimationStrip(const std::string& path, const std::string& anim, int character,
+                         std::string& error);

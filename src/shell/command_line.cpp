@@ -49,6 +49,9 @@ const char* commandLineHelp() {
            "                   draw poses on both fighters into a labelled contact sheet\n"
            "                   and exit (needs a display; see --poses)\n"
            "  --poses A-B      the poses of the sheet (default 1-221)\n"
+           "  --anim-strip FILE.png --anim NAME --character C\n"
+           "                   draw the frames of animation NAME of character C (1 or 2)\n"
+           "                   as the fighter plays it, and exit (needs a display)\n"
            "  --stats          at exit print the tick count, the work time per tick\n"
            "                   (p50, p95, p99, max; the pacing wait excluded) and how\n"
            "                   long the display set-up and loading took\n";
@@ -96,6 +99,15 @@ bool parseCommandLine(int argc, const char* const* argv, CommandLine& out, std::
         } else if (arg == "--pose-sheet") {
             if (!value(v)) return false;
             out.poseSheetPath = std::string(v);
+        } else if (arg == "--anim-strip" || arg == "--anim") {
+            if (!value(v)) return false;
+            (arg == "--anim" ? out.animName : out.animStripPath) = std::string(v);
+        } else if (arg == "--character") {
+            if (!value(v)) return false;
+            if (!parseNumber(v, out.animCharacter) || out.animCharacter < 1 || out.animCharacter > 2) {
+                error = "--character wants 1 or 2, not '" + std::string(v) + "'";
+                return false;
+            }
         } else if (arg == "--poses") {
             if (!value(v)) return false;
             auto dash = v.find('-');
@@ -119,8 +131,12 @@ bool parseCommandLine(int argc, const char* const* argv, CommandLine& out, std::
             return false;
         }
     }
-    if (out.headless && !out.poseSheetPath.empty()) {
-        error = "--pose-sheet needs a window; it cannot be used with --headless";
+    if (out.headless && (!out.poseSheetPath.empty() || !out.animStripPath.empty())) {
+        error = "--pose-sheet and --anim-strip need a window; they cannot be used with --headless";
+        return false;
+    }
+    if (!out.animStripPath.empty() && out.animName.empty()) {
+        error = "--anim-strip wants --anim NAME";
         return false;
     }
     if (out.headless && !out.shots.empty()) {

@@ -24,6 +24,8 @@ struct CommandLine {
     bool stats = false;
     std::string poseSheetPath;
     int posesFirst = 1, posesLast = 221;
+    std::string animStripPath, animName;
+    int animCharacter = 1;
 };
 
 bool parseCommandLine(int argc, const char* const* argv, CommandLine& out, std::string& error);

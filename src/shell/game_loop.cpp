@@ -109,9 +109,13 @@ int runGame(const CommandLine& options) {
     setTraceTick(1);
     formCreate(options.seed);
 
-    if (!options.poseSheetPath.empty()) {
+    if (!options.poseSheetPath.empty() || !options.animStripPath.empty()) {
         const bool ok =
-            writePoseSheet(options.poseSheetPath, options.posesFirst, options.posesLast, error);
+            options.poseSheetPath.empty()
+                ? writeAnimationStrip(options.animStripPath, options.animName,
+                                      options.animCharacter, error)
+                : writePoseSheet(options.poseSheetPath, options.posesFirst, options.posesLast,
+                                 error);
         if (!ok) std::fprintf(stderr, "torvel-arena: %s\n", error.c_str());
         audioClose();
         windowClose();
