@@ -65,11 +65,11 @@ bool waveAppendFile(WaveList list, const std::string& path) {
     std::fclose(f);
     if (!ok) return false;
     // Check the data decodes as a wave now, so a damaged file is found at loading.
-    SDL_AudioSpec spec;
+    SDL_AudioSpec format;
     Uint8* buffer = nullptr;
     Uint32 length = 0;
     if (SDL_LoadWAV_RW(SDL_RWFromConstMem(w.file.data(), static_cast<int>(w.file.size())), 1,
-                       &spec, &buffer, &length)) {
+                       &format, &buffer, &length)) {
         SDL_FreeWAV(buffer);
     } else {
         std::fprintf(stderr, "torvel-arena: %s is not a playable wave file\n", path.c_str());
