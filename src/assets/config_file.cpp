@@ -13,7 +13,9 @@ namespace {
 constexpr const char* fileName = "Config.dat";
 constexpr int savedKeyStates = 11; // up, down, left, right, buttons 1..7
 
-std::string line(long long v) { return std::to_string(v) + "\r\n"; }
+std::string line(long long v) {
+    return std::to_string(v) + "\r\n";
+}
 
 bool number(const std::string& text, long long low, long long high, long long& out) {
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);

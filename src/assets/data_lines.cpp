@@ -6,6 +6,8 @@
 #include <sstream>
 #include <sys/stat.h>
 
+#include "shell/scene_change.h"
+
 namespace {
 
 std::string_view trimmed(std::string_view s) {
@@ -64,8 +66,8 @@ bool DataLines::readReal(f64& value) {
     std::string_view text;
     if (!nextLine(text)) return false;
     text = trimmed(text);
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value,
-                                     std::chars_format::general);
+    auto [end, ec] =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
     if (text.empty() || ec != std::errc() || end != text.data() + text.size()) {
         problem_ = Problem::NotANumber;
         return false;
@@ -76,9 +78,12 @@ bool DataLines::readReal(f64& value) {
 std::string malformedLineText(DataLines::Problem problem, int line) {
     const std::string n = std::to_string(line);
     switch (problem) {
-    case DataLines::Problem::NotANumber: return "* A LINHA " + n + " NÃO É UM NÚMERO.";
-    case DataLines::Problem::EndsEarly: return "* O ARQUIVO ACABA ANTES DA LINHA " + n + ".";
-    case DataLines::Problem::None: break;
+    case DataLines::Problem::NotANumber:
+        return "* A LINHA " + n + " NÃO É UM NÚMERO.";
+    case DataLines::Problem::EndsEarly:
+        return "* O ARQUIVO ACABA ANTES DA LINHA " + n + ".";
+    case DataLines::Problem::None:
+        break;
     }
     return "* A LINHA " + n + " ESTA INCORRETA.";
 }
@@ -86,6 +91,19 @@ std::string malformedLineText(DataLines::Problem problem, int line) {
 bool fileExists(const std::string& path) {
     struct stat st;
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+std::string zeroPadded(int number, int digits) {
+    std::string n = std::to_string(number);
+    while (static_cast<int>(n.size()) < digits) n = "0" + n;
+    return n;
+}
+
+void reportMissingFile(const std::string& upperName) {
+    enterErrorScene("ARQUIVO  " + upperName + "  NÃO FOI ENCONTRADO",
+                    "VERIFIQUE SE O ARQUIVO EXISTE.",
+                    "VERIFIQUE SE O CAMINHO DO ARQUIVO ESTA CORRETO.",
+                    "VERIFIQUE SE O ARQUIVO NÃO ESTA COMPACTADO.");
 }
 
 std::string upperCase(std::string_view text) {

@@ -35,4 +35,8 @@ class DataLines {
 // The second error line for a malformed file: what is wrong, on which line.
 std::string malformedLineText(DataLines::Problem problem, int line);
 bool fileExists(const std::string& path);
+// `number` in decimal with at least `digits` digits: zeroPadded(7, 3) is "007".
+std::string zeroPadded(int number, int digits);
+// The error scene for a data file that is not there; `upperName` as the lines show it.
+void reportMissingFile(const std::string& upperName);
 std::string upperCase(std::string_view text);

@@ -17,15 +17,9 @@ Slots<u32, partModelCount> partLists;
 
 namespace {
 
-std::string padded(int number, int digits) {
-    std::string n = std::to_string(number);
-    while (static_cast<int>(n.size()) < digits) n = "0" + n;
-    return n;
-}
-
 void reportMalformed(const std::string& upperName, const DataLines& lines, const std::string& why) {
-    gs.errorLine1 = "ARQUIVO  " + upperName + "  INCORRETO - LINHA " +
-                    std::to_string(lines.lineNumber());
+    gs.errorLine1 =
+        "ARQUIVO  " + upperName + "  INCORRETO - LINHA " + std::to_string(lines.lineNumber());
     gs.errorLine2 = why;
     gs.errorLine3 = "* O ARQUIVO PODE TER SIDO MODIFICADO.";
     gs.errorLine4 = "";
@@ -120,8 +114,9 @@ ReadResult readModelLines(ModelFamily family, int number, DataLines& lines) {
 } // namespace
 
 std::string modelFileName(ModelFamily family, int number) {
-    return family == ModelFamily::Arena ? "Cenarios/Cenario-" + padded(number, 3) + ".cgo"
-                                        : "Personagens/Personagem-" + padded(number, 3) + ".cgo";
+    return family == ModelFamily::Arena
+               ? "Cenarios/Cenario-" + zeroPadded(number, 3) + ".cgo"
+               : "Personagens/Personagem-" + zeroPadded(number, 3) + ".cgo";
 }
 
 ReadResult readModelFile(ModelFamily family, int number) {
@@ -130,10 +125,7 @@ ReadResult readModelFile(ModelFamily family, int number) {
     const std::string name = modelFileName(family, number);
     DataLines file;
     if (!fileExists(name) || !file.open(name)) {
-        enterErrorScene("ARQUIVO  " + upperCase(name) + "  NÃO FOI ENCONTRADO",
-                        "VERIFIQUE SE O ARQUIVO EXISTE.",
-                        "VERIFIQUE SE O CAMINHO DO ARQUIVO ESTA CORRETO.",
-                        "VERIFIQUE SE O ARQUIVO NÃO ESTA COMPACTADO.");
+        reportMissingFile(upperCase(name));
         return ReadResult::Missing;
     }
     return readModelLines(family, number, file);

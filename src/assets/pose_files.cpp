@@ -8,17 +8,8 @@ Slots<Pose, poseCount> poseTable;
 
 namespace {
 
-std::string fourDigits(int number) {
-    std::string n = std::to_string(number);
-    while (n.size() < 4) n = "0" + n;
-    return n;
-}
-
 void reportMissing(int number) {
-    enterErrorScene("ARQUIVO  " + poseErrorName(number) + "  NÃO FOI ENCONTRADO",
-                    "VERIFIQUE SE O ARQUIVO EXISTE.",
-                    "VERIFIQUE SE O CAMINHO DO ARQUIVO ESTA CORRETO.",
-                    "VERIFIQUE SE O ARQUIVO NÃO ESTA COMPACTADO.");
+    reportMissingFile(poseErrorName(number));
 }
 
 void reportMalformed(int number, int line, const std::string& why) {
@@ -41,8 +32,8 @@ bool readPoseLines(int n, DataLines& lines) {
     };
     if (!lines.readInt(id) || !lines.readInt(count)) return malformed();
     if (count < 0 || count > 25) {
-        reportMalformed(n, 2, "* A LINHA 2 PEDE " + std::to_string(count) +
-                                  " PARTES; O MÁXIMO É 25.");
+        reportMalformed(n, 2,
+                        "* A LINHA 2 PEDE " + std::to_string(count) + " PARTES; O MÁXIMO É 25.");
         return false;
     }
     for (f64& r : p.root)
@@ -85,8 +76,12 @@ bool readPoseText(int n, std::string text) {
     return readPoseLines(n, lines);
 }
 
-std::string poseFileName(int number) { return "Posicoes/Pos" + fourDigits(number) + ".pos"; }
-std::string poseErrorName(int number) { return "POSICOES\\POS" + fourDigits(number) + ".POS"; }
+std::string poseFileName(int number) {
+    return "Posicoes/Pos" + zeroPadded(number, 4) + ".pos";
+}
+std::string poseErrorName(int number) {
+    return "POSICOES\\POS" + zeroPadded(number, 4) + ".POS";
+}
 
 void loadPoses() {
     bool reading = true;

@@ -11,4 +11,6 @@ void loadStartupPictureSets(int w) {
     loadFontPictures(c, c);
 }
 
-void loadFighterModels(int w) { loadPartModels(1, partModelCount, w / 2, w / 2); }
+void loadFighterModels(int w) {
+    loadPartModels(1, partModelCount, w / 2, w / 2);
+}

@@ -29,12 +29,6 @@ TextureSet sets[] = {
 };
 constexpr int fontSwitch = 9;
 
-std::string padded(int number, int digits) {
-    std::string n = std::to_string(number);
-    while (static_cast<int>(n.size()) < digits) n = "0" + n;
-    return n;
-}
-
 // Progress captions are shown at most every 20 ms; the canvas keeps every one.
 void refreshNowAndThen(bool force) {
     static std::int64_t last = 0;
@@ -45,11 +39,15 @@ void refreshNowAndThen(bool force) {
     }
 }
 
-std::string resourceName(std::string_view name) { return upperCase(name.substr(0, name.find('.'))); }
+std::string resourceName(std::string_view name) {
+    return upperCase(name.substr(0, name.find('.')));
+}
 
 } // namespace
 
-TextureSet& textureSet(PictureSet set) { return sets[static_cast<int>(set)]; }
+TextureSet& textureSet(PictureSet set) {
+    return sets[static_cast<int>(set)];
+}
 
 u32 textureName(PictureSet set, int n) {
     const TextureSet& s = textureSet(set);
@@ -67,7 +65,7 @@ void loadPictureSet(PictureSet which, int cx, int cy) {
         refreshNowAndThen(true);
     }
     for (int n = 1; n <= s.count; ++n) {
-        const std::string number = padded(n, s.digits);
+        const std::string number = zeroPadded(n, s.digits);
         if (s.caption) {
             canvasText(cx + s.captionX, cy + s.captionY,
                        std::string(s.caption) + "(" + number + ")", white);
@@ -118,7 +116,9 @@ void loadTgaTexture(std::string_view name, u32& entry) {
     DecodedPicture pic;
     const std::string quoted = "\"" + std::string(name) + "\"";
     switch (decodeTga(r.data, r.size, pic)) {
-    case 0: entry = createTexture(pic.width, pic.height, pic.rgba, pic.pixels); return;
+    case 0:
+        entry = createTexture(pic.width, pic.height, pic.rgba, pic.pixels);
+        return;
     case 5:
         showMessageBox("Couldn't load " + quoted + ". Only 24 and 32bit TGA supported.",
                        "TGA File Error");
@@ -203,7 +203,9 @@ struct JpegError {
     std::jmp_buf jump;
 };
 
-void jpegFail(j_common_ptr c) { std::longjmp(reinterpret_cast<JpegError*>(c->err)->jump, 1); }
+void jpegFail(j_common_ptr c) {
+    std::longjmp(reinterpret_cast<JpegError*>(c->err)->jump, 1);
+}
 void jpegQuiet(j_common_ptr, int) {}
 
 } // namespace

@@ -9,13 +9,13 @@
 #include "shell/plain_data.h"
 
 struct TextureSet {
-    const char* stem;    // picture name before the number: "Icone"
+    const char* stem; // picture name before the number: "Icone"
     int count;
-    int digits;          // zero padding of the number in the name
-    const char* ext;     // ".tga" or ".jpg"
-    const char* caption; // loading caption, or null for the sets loaded without one
+    int digits;             // zero padding of the number in the name
+    const char* ext;        // ".tga" or ".jpg"
+    const char* caption;    // loading caption, or null for the sets loaded without one
     int captionX, captionY; // caption place relative to the window's centre square
-    int switchIndex;     // entry of the game's picture-set switches
+    int switchIndex;        // entry of the game's picture-set switches
     std::vector<u32> names; // names[n] for picture n; names[0] unused
 };
 

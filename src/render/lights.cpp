@@ -5,32 +5,35 @@
 
 namespace {
 
-void store(std::array<float, 4>& target, float a, float b, float c) { target = {a, b, c, 1.0f}; }
+void store(std::array<float, 4>& target, float a, float b, float c) {
+    target = {a, b, c, 1.0f};
+}
+
+// Keeps the values and hands them to light 0.
+void setLight0(std::array<float, 4>& target, GL::Enum parameter, float a, float b, float c) {
+    store(target, a, b, c);
+    gfx().lightfv(GL::LIGHT0, parameter, target.data());
+}
 
 } // namespace
 
 void setLightPosition(float x, float y, float z) {
-    store(gs.lightPosition, x, y, z);
-    gfx().lightfv(GL::LIGHT0, GL::POSITION, gs.lightPosition.data());
+    setLight0(gs.lightPosition, GL::POSITION, x, y, z);
 }
-
 void setLightAmbient(float r, float g, float b) {
-    store(gs.lightAmbient, r, g, b);
-    gfx().lightfv(GL::LIGHT0, GL::AMBIENT, gs.lightAmbient.data());
+    setLight0(gs.lightAmbient, GL::AMBIENT, r, g, b);
 }
-
-void setFighterAmbient(float r, float g, float b) { store(gs.fighterAmbient, r, g, b); }
-
+void setFighterAmbient(float r, float g, float b) {
+    store(gs.fighterAmbient, r, g, b);
+}
 void setLightDiffuse(float r, float g, float b) {
-    store(gs.lightDiffuse, r, g, b);
-    gfx().lightfv(GL::LIGHT0, GL::DIFFUSE, gs.lightDiffuse.data());
+    setLight0(gs.lightDiffuse, GL::DIFFUSE, r, g, b);
 }
-
-void setFighterDiffuse(float r, float g, float b) { store(gs.fighterDiffuse, r, g, b); }
-
+void setFighterDiffuse(float r, float g, float b) {
+    store(gs.fighterDiffuse, r, g, b);
+}
 void setLightSpecular(float r, float g, float b) {
-    store(gs.lightSpecular, r, g, b);
-    gfx().lightfv(GL::LIGHT0, GL::SPECULAR, gs.lightSpecular.data());
+    setLight0(gs.lightSpecular, GL::SPECULAR, r, g, b);
 }
 
 void setMaterialSpecular(float r, float g, float b) {
