@@ -3,6 +3,8 @@
 #pragma once
 
 #include "fight/fighter_record.h"
+#include "fight/object_record.h"
+#include "shell/arena_records.h"
 #include "platform/joystick.h"
 #include "shell/plain_data.h"
 
@@ -88,6 +90,10 @@ struct GameState {
     std::array<float, 4> lightPosition{}, lightAmbient{}, fighterAmbient{}, lightDiffuse{},
         fighterDiffuse{}, lightSpecular{}, materialSpecular{};
     Slots<personagem, 2> fighters{};
+    Slots<objeto, 250> objectPool{};
+    Slots<ArenaProp, 50> arenaProps{};
+    Slots<ArenaSprite, 50> arenaSprites{};
+    Slots<FloorShadow, 10> floorShadows{};
 
     // start-up
     u8 resolutionChoice = 0;
@@ -154,7 +160,8 @@ template <class V> void reflect(V& v, JoyInfo& j) {
     v("buttons", j.buttons);
 }
 
-// Every field but the fighters, which the dump writes as their own array.
+// Every field but the fighters and the object pool, which the dump writes as arrays of
+// their own.
 template <class V> void reflect(V& v, GameState& s) {
     v("sceneName", s.sceneName);
     v("nextScene", s.nextScene);
@@ -231,6 +238,9 @@ template <class V> void reflect(V& v, GameState& s) {
     v("fighterDiffuse", s.fighterDiffuse);
     v("lightSpecular", s.lightSpecular);
     v("materialSpecular", s.materialSpecular);
+    v("arenaProps", s.arenaProps);
+    v("arenaSprites", s.arenaSprites);
+    v("floorShadows", s.floorShadows);
     v("resolutionChoice", s.resolutionChoice);
     v("versusTimer", s.versusTimer);
     v("keyAssignSlot", s.keyAssignSlot);

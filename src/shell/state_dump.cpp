@@ -78,6 +78,7 @@ std::uint64_t stateHash() {
     Hasher hasher;
     reflect(hasher, gs);
     hasher.value(gs.fighters);
+    hasher.value(gs.objectPool);
     hasher.value(gs.rngState);
     return hasher.h;
 }
@@ -88,7 +89,15 @@ std::string stateDumpJson(long long tick) {
     reflect(fields, gs);
     root["transitionTimer"] = gs.transitionTimer();
     root["fighters"] = toJson(gs.fighters);
-    root["objects"] = Json::array();
+    // Only records in use, each with its pool number.
+    Json objects = Json::array();
+    for (std::size_t i = 1; i <= gs.objectPool.size(); ++i) {
+        if (gs.objectPool[i].kind == 0) continue;
+        Json o = toJson(gs.objectPool[i]);
+        o["slot"] = i;
+        objects.push_back(std::move(o));
+    }
+    root["objects"] = std::move(objects);
     root["tick"] = tick;
     root["rngState"] = gs.rngState;
     char hash[17];

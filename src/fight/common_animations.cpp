@@ -1,0 +1,3 @@
+#include "fight/common_animations.h"
+
+void applyCommonAnimation(int) {}
