@@ -1,5 +1,5 @@
-// Neutral stand-ins for the arenas' 3D content and the poses: simple boxes, a standing
-// pose, plain textures. The real content replaces them maker by maker.
+// The arenas' models, Cenarios/Cenario-001..044.cgo (stand-in boxes until the arena
+// content lands).
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -29,13 +29,4 @@ void makeArenaModels(const Outputs& out) {
         check(writeModelFile(out.run + "/Cenarios/" + dataName("Cenario-", n, 3, ".cgo"), n, faces),
               "arena model " + std::to_string(n));
     }
-}
-
-void makeArenaPictures(const Outputs& out) {
-    for (int n = 1; n <= 55; ++n)
-        savePicture(out, pictureName("Cenario", n, 3, ".jpg"),
-                    standInPicture(128, 128, std::to_string(n), rgb(130, 110, 80)));
-    for (int n = 1; n <= 24; ++n)
-        savePicture(out, pictureName("Cenariotga", n, 3, ".tga"),
-                    standInPicture(128, 128, std::to_string(n), rgb(60, 110, 50, 200)));
 }
