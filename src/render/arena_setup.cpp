@@ -65,20 +65,18 @@ void arenaSetup(u8 arena) {
 }
 
 void addProp(u8 model, f64 x, f64 y, f64 z, f64 angleY) {
-    ArenaProp* p = firstFree<ArenaProp>(gs.arenaProps, [](const ArenaProp& r) {
-        return r.propModel == 0;
-    });
+    ArenaProp* p =
+        firstFree<ArenaProp>(gs.arenaProps, [](const ArenaProp& r) { return r.propModel == 0; });
     if (!p) return;
     p->propModel = model;
     p->propPos = {x, y, z};
     p->propAngle = {model == 18 || model == 19 ? 34.0 : 0.0, angleY, 0.0};
 }
 
-void addSprite(u8 texture, std::string_view orientation, u8 flat, f64 x, f64 y, f64 z,
-               f64 width, f64 height, f64 angle) {
-    ArenaSprite* s = firstFree<ArenaSprite>(gs.arenaSprites, [](const ArenaSprite& r) {
-        return r.spriteTexture == 0;
-    });
+void addSprite(u8 texture, std::string_view orientation, u8 flat, f64 x, f64 y, f64 z, f64 width,
+               f64 height, f64 angle) {
+    ArenaSprite* s = firstFree<ArenaSprite>(
+        gs.arenaSprites, [](const ArenaSprite& r) { return r.spriteTexture == 0; });
     if (!s) return;
     s->spriteTexture = texture;
     s->spriteFlat = flat;
@@ -90,9 +88,8 @@ void addSprite(u8 texture, std::string_view orientation, u8 flat, f64 x, f64 y, 
 }
 
 void addFloorShadow(f64 x, f64 y, f64 z, f64 halfWidth, f64 halfDepth, f64 angleY) {
-    FloorShadow* f = firstFree<FloorShadow>(gs.floorShadows, [](const FloorShadow& r) {
-        return r.active == 0;
-    });
+    FloorShadow* f =
+        firstFree<FloorShadow>(gs.floorShadows, [](const FloorShadow& r) { return r.active == 0; });
     if (!f) return;
     *f = {1, {x, y, z}, halfWidth, halfDepth, angleY};
 }
