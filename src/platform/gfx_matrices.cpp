@@ -2,7 +2,9 @@
 
 #include "platform/gfx.h"
 
-Matrix Gfx::identityMatrix() { return {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}; }
+Matrix Gfx::identityMatrix() {
+    return {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+}
 
 Matrix multiply(const Matrix& a, const Matrix& b) {
     Matrix r{};
@@ -20,12 +22,15 @@ Gfx::Stack& Gfx::stack(GL::Enum mode) {
 }
 
 const Matrix& Gfx::currentMatrix(GL::Enum mode) const {
-    const Stack& s =
-        mode == GL::PROJECTION ? projection_ : mode == GL::TEXTURE ? texture_ : modelview_;
+    const Stack& s = mode == GL::PROJECTION ? projection_
+                     : mode == GL::TEXTURE  ? texture_
+                                            : modelview_;
     return s.entries.back();
 }
 
-void Gfx::changed() { loadBackendMatrix(mode_, stack(mode_).entries.back()); }
+void Gfx::changed() {
+    loadBackendMatrix(mode_, stack(mode_).entries.back());
+}
 
 void Gfx::matrixMode(GL::Enum mode) {
     noteMatrixCall("matrixMode", mode);
@@ -75,10 +80,22 @@ Matrix rotationMatrix(double angle, double x, double y, double z) {
     if (len == 0) return translationMatrix(0, 0, 0);
     x /= len, y /= len, z /= len;
     const double a = angle * M_PI / 180.0, c = std::cos(a), s = std::sin(a), k = 1 - c;
-    return {x * x * k + c,     y * x * k + z * s, x * z * k - y * s, 0,
-            x * y * k - z * s, y * y * k + c,     y * z * k + x * s, 0,
-            x * z * k + y * s, y * z * k - x * s, z * z * k + c,     0,
-            0,                 0,                 0,                 1};
+    return {x * x * k + c,
+            y * x * k + z * s,
+            x * z * k - y * s,
+            0,
+            x * y * k - z * s,
+            y * y * k + c,
+            y * z * k + x * s,
+            0,
+            x * z * k + y * s,
+            y * z * k - x * s,
+            z * z * k + c,
+            0,
+            0,
+            0,
+            0,
+            1};
 }
 
 void Gfx::translated(double x, double y, double z) {
@@ -90,8 +107,11 @@ void Gfx::translated(double x, double y, double z) {
 
 void Gfx::rotated(double angle, double x, double y, double z) {
     noteMatrixCall("rotate", angle, x, y, z);
-    Matrix& top = stack(mode_).entries.back();
-    top = multiply(top, rotationMatrix(angle, x, y, z));
+    // A turn by 0 is the identity, exactly: skipping it changes no value.
+    if (angle != 0) {
+        Matrix& top = stack(mode_).entries.back();
+        top = multiply(top, rotationMatrix(angle, x, y, z));
+    }
     changed();
 }
 
@@ -108,9 +128,22 @@ void Gfx::scaled(double x, double y, double z) {
 
 void Gfx::frustum(double l, double r, double b, double t, double n, double f) {
     noteMatrixCall("frustum", l, r, b, t);
-    const Matrix fm = {2 * n / (r - l),   0, 0, 0, 0, 2 * n / (t - b), 0, 0,
-                       (r + l) / (r - l), (t + b) / (t - b), -(f + n) / (f - n), -1,
-                       0, 0, -2 * f * n / (f - n), 0};
+    const Matrix fm = {2 * n / (r - l),
+                       0,
+                       0,
+                       0,
+                       0,
+                       2 * n / (t - b),
+                       0,
+                       0,
+                       (r + l) / (r - l),
+                       (t + b) / (t - b),
+                       -(f + n) / (f - n),
+                       -1,
+                       0,
+                       0,
+                       -2 * f * n / (f - n),
+                       0};
     Matrix& top = stack(mode_).entries.back();
     top = multiply(top, fm);
     changed();

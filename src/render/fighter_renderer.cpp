@@ -11,7 +11,9 @@
 
 namespace {
 
-bool evenFrame(f64 frame) { return std::fmod(frame, 2.0) == 0.0; }
+bool evenFrame(f64 frame) {
+    return std::fmod(frame, 2.0) == 0.0;
+}
 
 void drawMarker(int index, const personagem& f, f64 x, f64 y, f64 z) {
     gfx().disable(GL::TEXTURE_2D);
@@ -41,8 +43,8 @@ void drawDizzyStars(const personagem& f) {
         const f64 size = 0.38 + (k % 2 == 0 ? 0.05 : -0.05) * std::cos(7 * t);
         drawSprite("ICONE", 47, "CENTRO", f.posX + 0.6 * std::cos(t + phases[k]),
                    f.posY + 2.1 + f.bodyBoxMax[1] + 0.1 * std::cos(4 * t), size, size,
-                   f.posZ + 1.2 * std::sin(t + phases[k]), "CENTRO", "", {255, 255, 255}, 150,
-                   0, 0, 1, 0, 1);
+                   f.posZ + 1.2 * std::sin(t + phases[k]), "CENTRO", "", {255, 255, 255}, 150, 0, 0,
+                   1, 0, 1);
     }
 }
 
@@ -114,11 +116,13 @@ std::size_t jointChain(const personagem& f, std::size_t part, std::array<std::si
     return depth;
 }
 
+// Turns by 0 (most Y and Z angles) are skipped: they are the identity exactly.
 Matrix jointMatrix(const partecorpo& p, const Pose& pose, std::size_t index) {
     Matrix m = translationMatrix(p.pivotX, p.pivotY, p.pivotZ);
-    m = multiply(m, rotationMatrix(pose.angleX[index], 1, 0, 0));
-    m = multiply(m, rotationMatrix(pose.angleY[index], 0, 1, 0));
-    return multiply(m, rotationMatrix(pose.angleZ[index], 0, 0, 1));
+    if (pose.angleX[index] != 0) m = multiply(m, rotationMatrix(pose.angleX[index], 1, 0, 0));
+    if (pose.angleY[index] != 0) m = multiply(m, rotationMatrix(pose.angleY[index], 0, 1, 0));
+    if (pose.angleZ[index] != 0) m = multiply(m, rotationMatrix(pose.angleZ[index], 0, 0, 1));
+    return m;
 }
 
 void drawOutline(u32 list) {
@@ -151,8 +155,33 @@ Matrix partJointMatrix(const personagem& f, std::size_t part) {
     return m;
 }
 
-void drawFighter(int index, Rgb colour, u8 lit, f64 rotZ, f64 rotY, f64 rotX, f64 z, f64 y,
-                 f64 x) {
+namespace {
+
+// Every part's joint frame, each built on its parent's: the same products, in the same
+// order, as partJointMatrix, without recomputing the shared ancestors.
+struct JointFrames {
+    const personagem& f;
+    std::array<Matrix, 26> frame{};
+    std::array<u8, 26> state{}; // 0 not yet, 1 in progress, 2 done
+
+    const Matrix& of(std::size_t part) {
+        if (state[part] == 2) return frame[part];
+        const std::size_t parent = f.parts[part].parent;
+        // A parent outside 1..25, or a loop through the parent links, ends the chain.
+        if (parent >= 1 && parent <= 25 && state[parent] != 1) {
+            state[part] = 1;
+            frame[part] = multiply(of(parent), jointMatrix(f.parts[part], f.curPose, part));
+        } else {
+            frame[part] = partJointMatrix(f, part);
+        }
+        state[part] = 2;
+        return frame[part];
+    }
+};
+
+} // namespace
+
+void drawFighter(int index, Rgb colour, u8 lit, f64 rotZ, f64 rotY, f64 rotX, f64 z, f64 y, f64 x) {
     personagem& f = gs.fighter(index);
     if (f.showMarker == 1) drawMarker(index, f, x, y, z);
     if (f.anim == "TONTO") drawDizzyStars(f);
@@ -166,11 +195,12 @@ void drawFighter(int index, Rgb colour, u8 lit, f64 rotZ, f64 rotY, f64 rotX, f6
     gfx().rotated(rotX, 1, 0, 0);
     gfx().rotated(rotZ, 0, 0, 1);
 
+    JointFrames joints{f};
     for (std::size_t p = 1; p <= 25; ++p) {
         partecorpo& part = f.parts[p];
         if (part.model == 0) continue;
         gfx().pushMatrix();
-        gfx().multMatrixd(partJointMatrix(f, p).data());
+        gfx().multMatrixd(joints.of(p).data());
 
         if (lit == 0) {
             gfx().enable(GL::TEXTURE_2D);

@@ -143,7 +143,9 @@ TEST_F(ArenaDrawing, CutOutColourFollowsTheLightAndItsFlashes) {
         random(3);
         EXPECT_EQ(after, gs.rngState) << c.anim;
         const GfxCall& colour = rec.nth("color", 1); // after the props' white
-        if (c.r >= 0) EXPECT_EQ(colour.a[0], c.r) << c.anim;
+        if (c.r >= 0) {
+            EXPECT_EQ(colour.a[0], c.r) << c.anim;
+        }
         EXPECT_EQ(colour.a[1], c.g) << c.anim;
         EXPECT_EQ(colour.a[3], 255);
     }

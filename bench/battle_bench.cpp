@@ -1,0 +1,78 @@
+// Headless battle ticks: a P1 VS P2 battle reached through the start-up screens, both
+// fighters walking, running and jumping, and a projectile thrown every 20 ticks so the
+// pool keeps objects flying.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "fight/objects.h"
+#include "platform/audio.h"
+#include "platform/joystick.h"
+#include "platform/keys.h"
+#include "platform/window.h"
+#include "shell/frame.h"
+#include "shell/game_state.h"
+#include "shell/key_events.h"
+#include "shell/startup.h"
+
+namespace {
+
+void tick() {
+    DXTimer1Timer();
+}
+
+// Characters 1 and 2, the arena, P1 VS P2, then the versus presentation runs out.
+void enterBattle(u8 arena) {
+    std::string error;
+    windowOpen("TORVEL ARENA", 600, 450, true, error);
+    audioSetOutputEnabled(false);
+    frameControl.pace = false;
+    gs = {};
+    releaseAllKeys();
+    joyUseVirtual(true);
+    joyVirtualUnplugAll();
+    joyVirtualPlug(0);
+    formCreate(1);
+    for (u8 key : {u8{'1'}, u8{'2'}, static_cast<u8>('0' + arena), u8{'2'}, u8{'3'}, u8{'2'}}) {
+        tick();
+        FormKeyDown(key);
+        tick();
+    }
+    for (int i = 0; i < 400 && !(gs.sceneName == "BATALHA" && gs.introTimer == 0); ++i) tick();
+}
+
+// Player 1 on the keyboard walks and jumps; player 2 on the joystick runs at them.
+void play(long long t) {
+    const int phase = static_cast<int>(t % 120);
+    setKeyDown(vk::Right, phase < 50);
+    setKeyDown(vk::Left, phase >= 60 && phase < 100);
+    setKeyDown(vk::Up, phase % 40 == 5);
+    setKeyDown('Z', phase % 16 == 3);
+    joyVirtualAxis(0, 'x', phase < 60 ? 0 : 65535);
+    joyVirtualButton(0, 1, phase % 24 == 7);
+    if (t % 20 == 0)
+        spawnObject(15, "-", objectWhite, gs.fighter(1).posX, 1.2, gs.fighter(1).posZ, 0.6, 0.6,
+                    t % 40 == 0 ? 0 : 180, 1);
+}
+
+void HeadlessBattleTick(benchmark::State& state) {
+    enterBattle(static_cast<u8>(state.range(0)));
+    long long t = 0;
+    for (auto _ : state) {
+        play(t++);
+        tick();
+        // A finished round would end the fight; keep both fighters standing.
+        gs.fighter(1).life = gs.fighter(2).life = 100;
+        gs.roundTime = 60;
+    }
+    int objects = 0;
+    for (const objeto& o : gs.objectPool) objects += o.kind != 0;
+    state.counters["objects"] = objects;
+    state.counters["ticks/s"] =
+        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(HeadlessBattleTick)->Arg(1)->Arg(2);
+
+} // namespace
+
+BENCHMARK_MAIN();
