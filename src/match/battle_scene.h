@@ -1,3 +1,7 @@
+// The battle scene "BATALHA": one tick advances the fight by one step and draws it.
 #pragma once
 
 void battleScene();
+// The freeze of this tick: pause, options menu, a fighter that moves alone, the super
+// flash, then hit-stop, which counts down one frozen tick at a time.
+void freezeStep();
