@@ -12,5 +12,4 @@ bool opponentObjectNear(int index, double range) {
 void characterAttackData(int) {}
 void prepareThrowVictim(int) {}
 void startSpecialMove(int, std::string_view) {}
-void characterUpdate(int) {}
 void cpuStep(int) {}

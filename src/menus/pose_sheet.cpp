@@ -1,6 +1,7 @@
 #include "menus/pose_sheet.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -109,6 +110,22 @@ bool writePages(const std::string& path, int pages, DrawPage drawPage, std::stri
     return writePng(path, pageWidth, pageHeight * pages, sheet, error);
 }
 
+// A frame of a played animation: the figure turned as the update turned it, its height
+// above the floor written under the label.
+void drawPlayedFigure(int cell, int fighter, const std::string& label) {
+    placeCamera(cell);
+    const personagem& f = gs.fighter(fighter);
+    drawFighter(fighter, {255, 255, 255}, 1, f.rotZ, 60, f.rotX, f.curPose.root[2],
+                f.curPose.root[1], f.curPose.root[0]);
+    const int x = (cell % columns) * cellWidth + 4, y = (cell / columns) * cellHeight + 4;
+    canvasText(x, y, label, {255, 255, 255});
+    if (f.posY > 0) {
+        char height[32];
+        std::snprintf(height, sizeof height, "Y %.2f", f.posY);
+        canvasText(x, y + 16, height, {255, 255, 160});
+    }
+}
+
 } // namespace
 
 bool writePoseSheet(const std::string& path, int first, int last, std::string& error) {
@@ -142,9 +159,19 @@ bool writeAnimationStrip(const std::string& path, const std::string& anim, int c
     }
     if (!prepare(error)) return false;
     personagem& f = gs.fighter(character);
+    // The opponent stands well ahead, out of reach; the first tick plays frame 0.
+    gs.opponent(character).posX = f.posX + 10;
     f.anim = anim;
-    f.frame = 0;
+    f.frame = -1;
     f.frameCount = 0;
+    if (anim == "PULAR") {
+        f.airborne = 1;
+        f.jumpVelY = 0.85;
+    }
+    if (anim == "QUEDA-1") {
+        f.airborne = 1;
+        f.jumpVelY = 0.5;
+    }
     constexpr int maxFrames = 48;
     const int perPage = columns * rows;
     return writePages(
@@ -154,7 +181,7 @@ bool writeAnimationStrip(const std::string& path, const std::string& anim, int c
                 const int frame = p * perPage + k;
                 if (f.frameCount > 0 && frame > f.frameCount) break;
                 updateFighter(character);
-                drawFigure(k, character, anim + " " + std::to_string(frame));
+                drawPlayedFigure(k, character, anim + " " + std::to_string(frame));
             }
         },
         error);

@@ -1,0 +1,31 @@
+// The part of each character's per-tick script that every animation shares: which props
+// show, and the body box of the current animation.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "shell/plain_data.h"
+
+// The body box of one or more animations: x back..front as seen facing "DIR", y, z.
+struct BodyBoxRow {
+    std::span<const std::string_view> anims;
+    f64 backX, frontX, minY, maxY, minZ, maxZ;
+};
+
+// Props shown and hidden at the start of every script tick (parts of the body table).
+struct PropReset {
+    std::span<const u8> shown;
+    std::span<const u8> hidden;
+};
+
+struct CharacterScript {
+    PropReset props;
+    std::span<const BodyBoxRow> bodyBoxes;
+};
+
+const CharacterScript& torvelScript();
+const CharacterScript& brandolimScript();
+
+// Sets the body box from the first row naming `anim`; other animations keep the last box.
+void setBodyBoxFor(int index, std::span<const BodyBoxRow> rows, std::string_view anim);
