@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "assets/model_files.h"
+#include "assets/textures.h"
 #include "recording_gfx.h"
 #include "scratch_dir.h"
 #include "test_support.h"
@@ -20,24 +22,32 @@ std::string emptyModel(int id, int addend, const std::string& check) {
     return lines({std::to_string(id), "0", std::to_string(addend), check});
 }
 
-// One flat face, texture 3, with its correct check value.
-std::string oneFaceModel(int id) {
+// Flat unit faces with the given textures, and the file's correct check value.
+std::string facesModel(int id, const std::vector<int>& textures) {
     Model m;
-    m.faceCount = 1;
-    m.faceTexture[1] = 3;
+    m.faceCount = static_cast<u8>(textures.size());
+    std::string s = lines({std::to_string(id), std::to_string(textures.size())});
     const double pos[4][3] = {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}};
-    std::string s = lines({std::to_string(id), "1", "3"});
-    for (int c = 0; c < 4; ++c) {
-        ModelVertex& v = m.corner[static_cast<std::size_t>(c + 1)][1];
-        v = {pos[c][0], pos[c][1], pos[c][2], pos[c][0] * 0.5, pos[c][1] * 0.25};
-        s += lines({std::to_string(v.x), std::to_string(v.y), " " + std::to_string(v.z) + " "});
+    for (std::size_t i = 1; i <= textures.size(); ++i) {
+        m.faceTexture[i] = static_cast<u8>(textures[i - 1]);
+        s += lines({std::to_string(textures[i - 1])});
+        for (int c = 0; c < 4; ++c) {
+            ModelVertex& v = m.corner[static_cast<std::size_t>(c + 1)][i];
+            v = {pos[c][0], pos[c][1], pos[c][2], pos[c][0] * 0.5, pos[c][1] * 0.25};
+            s += lines({std::to_string(v.x), std::to_string(v.y), " " + std::to_string(v.z) + " "});
+        }
+        for (int c = 1; c <= 4; ++c)
+            s += lines({std::to_string(m.corner[static_cast<std::size_t>(c)][i].u),
+                        std::to_string(m.corner[static_cast<std::size_t>(c)][i].v)});
     }
-    for (int c = 1; c <= 4; ++c)
-        s += lines({std::to_string(m.corner[static_cast<std::size_t>(c)][1].u),
-                    std::to_string(m.corner[static_cast<std::size_t>(c)][1].v)});
     char check[40];
     std::snprintf(check, sizeof check, "%.17g", modelCheckValue(id, m, 4));
     return s + lines({"4", check});
+}
+
+// One flat face, texture 3.
+std::string oneFaceModel(int id) {
+    return facesModel(id, {3});
 }
 
 } // namespace
@@ -88,7 +98,8 @@ TEST(ModelFiles, FailuresSetTheErrorLines) {
     } cases[] = {
         {"missing", "", "ARQUIVO  CENARIOS/CENARIO-003.CGO  NÃO FOI ENCONTRADO",
          "VERIFIQUE SE O ARQUIVO EXISTE.", "VERIFIQUE SE O CAMINHO DO ARQUIVO ESTA CORRETO."},
-        {"wrong id", emptyModel(4, 2, "7"), "ARQUIVO  CENARIOS/CENARIO-003.CGO  INCORRETO - ID INCORRETO",
+        {"wrong id", emptyModel(4, 2, "7"),
+         "ARQUIVO  CENARIOS/CENARIO-003.CGO  INCORRETO - ID INCORRETO",
          "* O ARQUIVO PODE TER SIDO MODIFICADO.", "EARLIER 3"},
         {"wrong contents", emptyModel(3, 2, "7"), "ARQUIVO  CENARIOS/CENARIO-003.CGO  INCORRETO",
          "* O ARQUIVO PODE TER SIDO MODIFICADO.", "EARLIER 3"},
@@ -163,7 +174,8 @@ TEST(ModelFiles, ListsDrawEachFaceWithItsNormalAndTexture) {
     freshGame();
     ScratchDir dir("model-lists");
     for (int n = 1; n <= 44; ++n)
-        dir.write(modelFileName(ModelFamily::Arena, n), n == 5 ? oneFaceModel(5) : emptyModel(n, 0, std::to_string(n)));
+        dir.write(modelFileName(ModelFamily::Arena, n),
+                  n == 5 ? oneFaceModel(5) : emptyModel(n, 0, std::to_string(n)));
     RecordingGfx rec;
     useGfx(rec);
     loadArenaModels(1, 44);
@@ -175,4 +187,25 @@ TEST(ModelFiles, ListsDrawEachFaceWithItsNormalAndTexture) {
     EXPECT_NEAR(normal.a[2], 1.0, 1e-9);
     EXPECT_EQ(rec.count("texCoord"), 4u);
     EXPECT_EQ(rec.count("newList"), 44u);
+}
+
+// Faces in a row on the same texture share one bind and one quad batch; each face still
+// brings its own normal and four corners.
+TEST(ModelFiles, ConsecutiveFacesOnOneTextureShareABatch) {
+    freshGame();
+    ScratchDir dir("model-batches");
+    for (int n = 1; n <= 44; ++n)
+        dir.write(modelFileName(ModelFamily::Arena, n),
+                  n == 7 ? facesModel(7, {2, 2, 5, 2}) : emptyModel(n, 0, std::to_string(n)));
+    loadPictureSet(PictureSet::Arena, 400, 400);
+    RecordingGfx rec;
+    useGfx(rec);
+    loadArenaModels(1, 44);
+    useGfx(nullGfx());
+    ASSERT_EQ(gs.sceneName, "DEBUG-PERSONAGEM") << gs.errorLine1.buf;
+    EXPECT_EQ(rec.count("begin"), 3u);
+    EXPECT_EQ(rec.count("end"), 3u);
+    EXPECT_EQ(rec.count("bindTexture"), 3u);
+    EXPECT_EQ(rec.count("normal"), 4u);
+    EXPECT_EQ(rec.count("vertex"), 16u);
 }
