@@ -2,7 +2,7 @@
 
 namespace {
 
-using N = std::string_view;
+using namespace bodyBoxGroups;
 constexpr N standing[] = {"PARADO",
                           "DEFESA-ALTA",
                           "AGACHAR",
@@ -10,20 +10,7 @@ constexpr N standing[] = {"PARADO",
                           "SOFRE-ATAQUE-ALTO-1",
                           "SOFRE-ATAQUE-ALTO-2",
                           "SOFRE-ATAQUE-BAIXO"};
-constexpr N backDash[] = {"RECUO"};
-constexpr N run[] = {"CORRIDA"};
-constexpr N rolls[] = {"ROLAR-TRAS", "ROLAR-FRENTE"};
-constexpr N jump[] = {"PULAR", "DEFESA-AEREA"};
-constexpr N flyingKick[] = {"VOADORA"};
-constexpr N thrown[] = {"QUEDA-1"};
-constexpr N lying[] = {"DEITADO"};
-constexpr N gettingUp[] = {"LEVANTAR"};
-constexpr N hitInAir[] = {"SOFRE-ATAQUE-AR"};
-constexpr N guardBroken[] = {"QUEBRA-GUARDA"};
-constexpr N juggled[] = {"SOFRE-COMBO-AEREO"};
-constexpr N dizzy[] = {"TONTO"};
 constexpr N shot[] = {"GOLPE-PROJETIL-FRACO", "GOLPE-PROJETIL-FORTE"};
-constexpr N explosion[] = {"GOLPE-EXPLOSAO-FRACO", "GOLPE-EXPLOSAO-FORTE"};
 
 constexpr BodyBoxRow boxes[] = {
     {standing, -0.3, 0.45, -1.8, 1.1, -0.3, 0.3},    {backDash, -0.5, 0.6, -1.8, 0.75, -0.3, 0.3},

@@ -24,6 +24,24 @@ struct CharacterScript {
     std::span<const BodyBoxRow> bodyBoxes;
 };
 
+// Animation groups whose body boxes both characters list.
+namespace bodyBoxGroups {
+using N = std::string_view;
+inline constexpr N backDash[] = {"RECUO"};
+inline constexpr N run[] = {"CORRIDA"};
+inline constexpr N rolls[] = {"ROLAR-TRAS", "ROLAR-FRENTE"};
+inline constexpr N jump[] = {"PULAR", "DEFESA-AEREA"};
+inline constexpr N flyingKick[] = {"VOADORA"};
+inline constexpr N thrown[] = {"QUEDA-1"};
+inline constexpr N lying[] = {"DEITADO"};
+inline constexpr N gettingUp[] = {"LEVANTAR"};
+inline constexpr N hitInAir[] = {"SOFRE-ATAQUE-AR"};
+inline constexpr N guardBroken[] = {"QUEBRA-GUARDA"};
+inline constexpr N juggled[] = {"SOFRE-COMBO-AEREO"};
+inline constexpr N dizzy[] = {"TONTO"};
+inline constexpr N explosion[] = {"GOLPE-EXPLOSAO-FRACO", "GOLPE-EXPLOSAO-FORTE"};
+} // namespace bodyBoxGroups
+
 const CharacterScript& torvelScript();
 const CharacterScript& brandolimScript();
 

@@ -2,25 +2,12 @@
 
 namespace {
 
-using N = std::string_view;
+using namespace bodyBoxGroups;
 constexpr N standing[] = {"PARADO", "DEFESA-ALTA", "SOFRE-ATAQUE-ALTO-1", "SOFRE-ATAQUE-ALTO-2",
                           "SOFRE-ATAQUE-BAIXO"};
 constexpr N crouched[] = {"AGACHAR", "DEFESA-BAIXA"};
-constexpr N backDash[] = {"RECUO"};
-constexpr N run[] = {"CORRIDA"};
-constexpr N rolls[] = {"ROLAR-TRAS", "ROLAR-FRENTE"};
-constexpr N jump[] = {"PULAR", "DEFESA-AEREA"};
-constexpr N flyingKick[] = {"VOADORA"};
-constexpr N thrown[] = {"QUEDA-1"};
-constexpr N lying[] = {"DEITADO"};
-constexpr N gettingUp[] = {"LEVANTAR"};
-constexpr N hitInAir[] = {"SOFRE-ATAQUE-AR"};
-constexpr N guardBroken[] = {"QUEBRA-GUARDA"};
-constexpr N juggled[] = {"SOFRE-COMBO-AEREO"};
-constexpr N dizzy[] = {"TONTO"};
 constexpr N antiAir[] = {"GOLPE-ANTI-AEREO-FRACO", "GOLPE-ANTI-AEREO-FORTE"};
 constexpr N spinKick[] = {"GOLPE-CHUTE-GIRAR-FRACO", "GOLPE-CHUTE-GIRAR-FORTE"};
-constexpr N explosion[] = {"GOLPE-EXPLOSAO-FRACO", "GOLPE-EXPLOSAO-FORTE"};
 constexpr N dive[] = {"GOLPE-AEREO-FRACO", "GOLPE-AEREO-FORTE"};
 
 constexpr BodyBoxRow boxes[] = {
