@@ -2,6 +2,7 @@
 // the time over, the pause display, and a windowed run reaching the headless state.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 
@@ -128,4 +129,43 @@ TEST(BattleWindowed, ReachesTheHeadlessStateAndDarkensThePauseBand) {
     EXPECT_LT(grey(on, 250, 224), grey(off, 250, 224)) << "less near the ends";
     EXPECT_EQ(grey(on, 300, 300), grey(off, 300, 300)) << "nothing else changes";
     EXPECT_EQ(grey(on, 100, 216), grey(off, 100, 216));
+}
+
+// Player 1 walks on the keyboard and jumps; player 2 holds its stick away from player 1.
+// The dumps follow the walking speeds and the jump's rise and landing in the real game.
+TEST(Battle, PlayersWalkAndJumpAtTheirSpeeds) {
+    std::string dir = scratchDir("battle-moves");
+    const int start = introEnd + 5;
+    std::string script = versusScript() + std::to_string(start) + " down RIGHT\n" +
+                         std::to_string(start + 10) + " up RIGHT\n" + std::to_string(start + 20) +
+                         " down UP\n" + std::to_string(start + 21) + " up UP\n" +
+                         std::to_string(start) + " joy 1 x 65535\n" + std::to_string(start + 10) +
+                         " joy 1 x 32767\n";
+    GameRun run = runGame("--headless --seed 3 --ticks " + std::to_string(start + 45) +
+                          " --script " + writeScript(dir, script) +
+                          dumpArgs(dir, {start - 1, start + 9, start + 24, start + 44}));
+    ASSERT_EQ(run.status, 0) << run.err;
+    auto before = dumpAt(dir, start - 1);
+    auto walked = dumpAt(dir, start + 9);
+    const auto x = [](const nlohmann::json& d, int i) {
+        return d["fighters"][i - 1]["posX"].get<double>();
+    };
+    EXPECT_EQ(walked["fighters"][0]["anim"], "ANDAR-FRENTE");
+    EXPECT_EQ(walked["fighters"][1]["anim"], "ANDAR-TRAS");
+    // Whole ticks of walking at each character's speed: Torvel forward at 0.25, Seu
+    // Brandolim backward at his own speed.
+    const double p1 = x(walked, 1) - x(before, 1), p2 = x(walked, 2) - x(before, 2);
+    const double back = walked["fighters"][1]["walkBackSpeed"].get<double>();
+    EXPECT_NEAR(p1, 0.25 * std::round(p1 / 0.25), 1e-9);
+    EXPECT_GE(p1, 0.25 * 8);
+    EXPECT_NEAR(p2, back * std::round(p2 / back), 1e-9);
+    EXPECT_GE(p2, back * 8);
+
+    auto rising = dumpAt(dir, start + 24);
+    EXPECT_EQ(rising["fighters"][0]["anim"], "PULAR");
+    EXPECT_GT(rising["fighters"][0]["posY"].get<double>(), 1.0);
+    auto landed = dumpAt(dir, start + 44);
+    EXPECT_EQ(landed["fighters"][0]["posY"], 0.0);
+    EXPECT_EQ(landed["fighters"][0]["anim"], "PARADO");
+    EXPECT_EQ(landed["fighters"][0]["airborne"], 0);
 }
