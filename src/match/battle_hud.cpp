@@ -1,0 +1,4 @@
+#include "match/battle_hud.h"
+
+void fighterHud(int) {}
+void sharedHud() {}
