@@ -1,15 +1,20 @@
 #include "fight/fight_hooks.h"
 
+#include "fight/characters/attack_table.h"
 #include "fight/objects.h"
 
 bool opponentObjectNear(int index, double range) {
     return harmfulObjectNear(index, range);
 }
 
-// The move sets, hit detection and the computer opponent fill these in; until then no
-// animation registers windows, a throw holds nobody, no special starts and the computer
-// stands still.
-void characterAttackData(int) {}
+void characterAttackData(int index) {
+    const u8 character = gs.fighter(index).character;
+    if (character == 1) defineAttackRows(index, torvelAttacks());
+    if (character == 2) defineAttackRows(index, brandolimAttacks());
+}
+
+// The move sets and the computer opponent fill these in; until then a throw holds nobody,
+// no special starts and the computer stands still.
 void prepareThrowVictim(int) {}
 void startSpecialMove(int, std::string_view) {}
 void cpuStep(int) {}
