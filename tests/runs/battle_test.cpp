@@ -102,15 +102,16 @@ TEST(BattleWindowed, ReachesTheHeadlessStateAndDarkensThePauseBand) {
     if (!xvfbAvailable()) GTEST_SKIP() << "xvfb-run is not installed";
     std::string dir = scratchDir("battle-windowed");
     // The presentation skipped at tick 21 hands over at 37, so the fight starts at 137. Walk
-    // in, throw a punch, pause at 155 (the band shows for 31 ticks), leave the pause.
+    // in, throw a punch, pause at 206 once its hit-stop (and the flashing light that comes
+    // with it) is over; the band shows for 31 ticks of every 51; leave the pause.
     std::string script =
         writeScript(dir, versusScript() + "21 tap Z\n140 down RIGHT\n150 up RIGHT\n152 tap Z\n"
-                                          "155 tap PAUSE\n192 tap PAUSE\n");
-    const std::string common = "--seed 11 --ticks 196 --script " + script;
-    GameRun headless = runGame("--headless " + common + " --dump 196:" + dir + "/h.json");
+                                          "206 tap PAUSE\n243 tap PAUSE\n");
+    const std::string common = "--seed 11 --ticks 247 --script " + script;
+    GameRun headless = runGame("--headless " + common + " --dump 247:" + dir + "/h.json");
     ASSERT_EQ(headless.status, 0) << headless.err;
-    GameRun windowed = runGame(common + " --dump 196:" + dir + "/w.json --shot 158:" + dir +
-                                   "/on.png --shot 190:" + dir + "/off.png",
+    GameRun windowed = runGame(common + " --dump 247:" + dir + "/w.json --shot 209:" + dir +
+                                   "/on.png --shot 241:" + dir + "/off.png",
                                true);
     ASSERT_EQ(windowed.status, 0) << windowed.err;
     auto h = readJson(dir + "/h.json");
