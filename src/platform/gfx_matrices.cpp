@@ -95,9 +95,13 @@ Matrix translationMatrix(double x, double y, double z) {
 }
 
 Matrix rotationMatrix(double angle, double x, double y, double z) {
-    const double len = std::sqrt(x * x + y * y + z * z);
-    if (len == 0) return translationMatrix(0, 0, 0);
-    x /= len, y /= len, z /= len;
+    const double squared = x * x + y * y + z * z;
+    if (squared == 0) return translationMatrix(0, 0, 0);
+    // A unit axis (the usual x, y or z) stays as it is: dividing by 1 changes nothing.
+    if (squared != 1) {
+        const double len = std::sqrt(squared);
+        x /= len, y /= len, z /= len;
+    }
     const double a = angle * M_PI / 180.0, c = std::cos(a), s = std::sin(a), k = 1 - c;
     return {x * x * k + c,
             y * x * k + z * s,

@@ -155,10 +155,13 @@ void drawObject(const objeto& o) {
     if (o.shakeX == 1) cx += shakeSteps[o.objAge % 4];
     if (o.shakeY == 1) cy += shakeSteps[o.objAge % 4];
 
-    gfx().pushMatrix();
-    gfx().translated(o.x, o.y, o.z);
-    gfx().rotated(o.spin, 0, 0, 1);
-    gfx().translated(-o.x, -o.y, -o.z);
+    const bool turned = o.spin != 0;
+    if (turned) {
+        gfx().pushMatrix();
+        gfx().translated(o.x, o.y, o.z);
+        gfx().rotated(o.spin, 0, 0, 1);
+        gfx().translated(-o.x, -o.y, -o.z);
+    }
     Rgb c = unpack(o.colour);
     if (o.tint != 1)
         c = {colourByte(gs.lightAmbient[0] + gs.lightDiffuse[0]),
@@ -168,7 +171,7 @@ void drawObject(const objeto& o) {
         drawObjectQuad(o, cx, cy, 0.05, o.z - 0.01, c,
                        halfOnOddAge(static_cast<u8>(o.alpha - 100), o));
     drawObjectQuad(o, cx, cy, 0, o.z, c, halfOnOddAge(o.alpha, o));
-    gfx().popMatrix();
+    if (turned) gfx().popMatrix();
 
     if (o.kind >= 20 && o.kind <= 25) drawFloorItemMarks(o);
     if (o.objScale > 0) drawShadow(o.x, 0.02, o.z, o.objScale, o.objScale);

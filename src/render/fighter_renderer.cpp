@@ -119,7 +119,11 @@ std::size_t jointChain(const personagem& f, std::size_t part, std::array<std::si
 // Turns by 0 (most Y and Z angles) are skipped: they are the identity exactly.
 Matrix jointMatrix(const partecorpo& p, const Pose& pose, std::size_t index) {
     Matrix m = translationMatrix(p.pivotX, p.pivotY, p.pivotZ);
-    if (pose.angleX[index] != 0) m = multiply(m, rotationMatrix(pose.angleX[index], 1, 0, 0));
+    // The pivot translation times the first turn is that turn moved to the pivot.
+    if (pose.angleX[index] != 0) {
+        m = rotationMatrix(pose.angleX[index], 1, 0, 0);
+        m[12] = p.pivotX, m[13] = p.pivotY, m[14] = p.pivotZ;
+    }
     if (pose.angleY[index] != 0) m = multiply(m, rotationMatrix(pose.angleY[index], 0, 1, 0));
     if (pose.angleZ[index] != 0) m = multiply(m, rotationMatrix(pose.angleZ[index], 0, 0, 1));
     return m;

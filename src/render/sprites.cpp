@@ -33,9 +33,9 @@ void untexturedBlend() {
 
 } // namespace
 
-void drawSprite(std::string_view set, int number, std::string_view hAlign, f64 x, f64 y,
-                f64 width, f64 height, f64 z, std::string_view vAlign, std::string_view mirror,
-                Rgb colour, u8 alpha, f64 angle, f64 leftU, f64 rightU, f64 bottomV, f64 topV) {
+void drawSprite(std::string_view set, int number, std::string_view hAlign, f64 x, f64 y, f64 width,
+                f64 height, f64 z, std::string_view vAlign, std::string_view mirror, Rgb colour,
+                u8 alpha, f64 angle, f64 leftU, f64 rightU, f64 bottomV, f64 topV) {
     gfx().bindTexture(spriteTexture(set, number));
     gfx().enable(GL::TEXTURE_2D);
     gfx().enable(GL::BLEND);
@@ -43,10 +43,14 @@ void drawSprite(std::string_view set, int number, std::string_view hAlign, f64 x
     gfx().alphaFunc(GL::GREATER, 0.2f);
     gfx().color4ub(colour.r, colour.g, colour.b, alpha);
 
-    gfx().pushMatrix();
-    gfx().translated(x, y, z);
-    gfx().rotated(angle, 0, 0, 1);
-    gfx().translated(-x, -y, -z);
+    // An upright picture needs no turn about its anchor.
+    const bool turned = angle != 0;
+    if (turned) {
+        gfx().pushMatrix();
+        gfx().translated(x, y, z);
+        gfx().rotated(angle, 0, 0, 1);
+        gfx().translated(-x, -y, -z);
+    }
 
     const f64 ox = hAlign == "CENTRO" ? -width / 2 : hAlign == "ESQ" ? -width : 0.0;
     const f64 oy = vAlign == "CENTRO" ? height / 2 : vAlign == "CIMA" ? height : 0.0;
@@ -63,18 +67,27 @@ void drawSprite(std::string_view set, int number, std::string_view hAlign, f64 x
     gfx().texCoord2d(leftU, bottomV);
     gfx().vertex3d(left, bottom, z);
     gfx().end();
-    gfx().popMatrix();
+    if (turned) gfx().popMatrix();
 }
 
 void drawShadow(f64 cx, f64 y, f64 cz, f64 rx, f64 rz) {
     untexturedBlend();
     gfx().color4ub(0, 0, 0, 30);
-    gfx().begin(GL::POLYGON);
     // 6.29 rather than two pi: the last corner lies just past the first.
-    for (int k = 1; k <= 15; ++k) {
-        const f64 a = 6.29 * k / 15;
-        gfx().vertex3d(cx + rx * std::cos(a), y, cz - rz * std::sin(a));
-    }
+    struct Corners {
+        f64 cos[15], sin[15];
+        Corners() {
+            for (int k = 1; k <= 15; ++k) {
+                const f64 a = 6.29 * k / 15;
+                cos[k - 1] = std::cos(a);
+                sin[k - 1] = std::sin(a);
+            }
+        }
+    };
+    static const Corners corners;
+    gfx().begin(GL::POLYGON);
+    for (int k = 0; k < 15; ++k)
+        gfx().vertex3d(cx + rx * corners.cos[k], y, cz - rz * corners.sin[k]);
     gfx().end();
 }
 

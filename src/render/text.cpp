@@ -22,8 +22,8 @@ struct FontStrip {
 };
 
 void drawString(const FontStrip& strip, bool wavy, std::string_view text, std::string_view hAlign,
-                std::string_view vAlign, f64 x, f64 y, f64 z, f64 sx, f64 sy, Rgb colour,
-                u8 alpha, f64 angle) {
+                std::string_view vAlign, f64 x, f64 y, f64 z, f64 sx, f64 sy, Rgb colour, u8 alpha,
+                f64 angle) {
     gfx().bindTexture(strip.texture);
     gfx().enable(GL::TEXTURE_2D);
     gfx().enable(GL::BLEND);
@@ -51,10 +51,14 @@ void drawString(const FontStrip& strip, bool wavy, std::string_view text, std::s
         const f64 top = y, bottom = y - 0.1 * sy;
         const f64 cx = (x0 + x1) / 2, cy = (top + bottom) / 2;
         const f64 tilt = wavy && i % 2 == 1 ? -angle : angle;
-        gfx().pushMatrix();
-        gfx().translated(cx, cy, z);
-        gfx().rotated(tilt, 0, 0, 1);
-        gfx().translated(-cx, -cy, -z);
+        // An upright glyph needs no turn about its centre.
+        const bool turned = tilt != 0;
+        if (turned) {
+            gfx().pushMatrix();
+            gfx().translated(cx, cy, z);
+            gfx().rotated(tilt, 0, 0, 1);
+            gfx().translated(-cx, -cy, -z);
+        }
         gfx().begin(GL::QUADS);
         gfx().texCoord2d(u0, 1);
         gfx().vertex3d(x0, top, z);
@@ -65,7 +69,7 @@ void drawString(const FontStrip& strip, bool wavy, std::string_view text, std::s
         gfx().texCoord2d(u0, 0);
         gfx().vertex3d(x0, bottom, z);
         gfx().end();
-        gfx().popMatrix();
+        if (turned) gfx().popMatrix();
     }
 }
 
@@ -74,15 +78,16 @@ void drawString(const FontStrip& strip, bool wavy, std::string_view text, std::s
 int glyphIndex(char32_t cp, int font) {
     if (cp >= U'A' && cp <= U'Z') return static_cast<int>(cp - U'A');
     if (cp >= U'0' && cp <= U'9') return 26 + static_cast<int>(cp - U'0');
-    if (auto p = punctuation.find(cp); p != std::u32string_view::npos) return 36 + static_cast<int>(p);
+    if (auto p = punctuation.find(cp); p != std::u32string_view::npos)
+        return 36 + static_cast<int>(p);
     if (auto p = accented.find(cp); p != std::u32string_view::npos) return 49 + static_cast<int>(p);
     if (cp >= U'a' && cp <= U'e') return 59 + static_cast<int>(cp - U'a');
     if (cp == U'f' && font == 1) return 64;
     return -1;
 }
 
-void drawText(std::string_view text, std::string_view hAlign, std::string_view vAlign, f64 x,
-              f64 y, f64 z, f64 sx, f64 sy, Rgb colour, u8 alpha, f64 angle) {
+void drawText(std::string_view text, std::string_view hAlign, std::string_view vAlign, f64 x, f64 y,
+              f64 z, f64 sx, f64 sy, Rgb colour, u8 alpha, f64 angle) {
     drawString({font1Texture, 0.01531, 1}, false, text, hAlign, vAlign, x, y, z, sx, sy, colour,
                alpha, angle);
 }
