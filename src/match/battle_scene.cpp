@@ -10,8 +10,9 @@
 #include "match/battle_hud.h"
 #include "match/battle_lights.h"
 #include "match/item_drop.h"
-#include "match/match_hooks.h"
 #include "match/round_phases.h"
+#include "match/round_result.h"
+#include "menus/options_menu.h"
 #include "platform/gfx.h"
 #include "render/arena_draw.h"
 #include "render/banner_box.h"
@@ -131,7 +132,7 @@ void pauseDisplay() {
         drawBanner(0, {0, 0, 0}, "PAUSA", -0.8, -0.5, 0.8, -0.7, 100);
     if (gs.pauseMenuOpen == 1) {
         drawBanner(0, {0, 0, 0}, "", -3.5, 1.8, 3.5, -3.5, 100);
-        pauseMenu();
+        optionsMenu();
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include "fight/fighter_setup.h"
 #include "fight/objects.h"
+#include "match/phase_text.h"
 #include "render/banner_box.h"
 #include "render/text.h"
 #include "shell/game_state.h"
@@ -13,12 +14,6 @@
 #include "shell/rounding.h"
 
 namespace {
-
-// A size factor for one phase tick.
-struct Beat {
-    i32 t;
-    f64 factor;
-};
 
 // "ROUND": the height springs as it stops sliding in from the right.
 constexpr Beat roundHeights[] = {{60, 2}, {59, 4}, {58, 8}, {57, 4}, {56, 2}};
@@ -39,26 +34,6 @@ constexpr Beat timeOverHeights[] = {{49, 2}, {48, 4}, {47, 8}, {46, 4}, {45, 2},
 constexpr Beat knockOutWidths[] = {{49, 0.1}, {48, 0.2}, {47, 0.4}, {46, 0.6}, {45, 0.8},
                                    {29, 0.8}, {28, 0.6}, {27, 0.4}, {26, 0.2}, {25, 0.1}};
 constexpr Beat knockOutHeights[] = {{49, 4}, {25, 4}};
-
-// The factor at tick t, or `otherwise` for a tick the table leaves out.
-template <std::size_t N> f64 at(const Beat (&beats)[N], i32 t, f64 otherwise) {
-    for (const Beat& b : beats)
-        if (b.t == t) return b.factor;
-    return otherwise;
-}
-
-constexpr f64 textDepth = -5;
-
-// A banner word centred on (x, y): a black shadow 0.05 right and down, then the word.
-void phaseText(std::string_view text, f64 x, f64 y, f64 sx, f64 sy, Rgb colour) {
-    drawText(text, "CENTRO", "CENTRO", x + 0.05, y - 0.05, textDepth, sx, sy, {0, 0, 0}, 150, 0);
-    drawText(text, "CENTRO", "CENTRO", x, y, textDepth, sx, sy, colour, 255, 0);
-}
-
-// A colour component: base + round(amplitude cos t).
-u8 shade(int base, f64 amplitude, i32 t) {
-    return static_cast<u8>(base + static_cast<int>(roundHalfEven(amplitude * std::cos(f64(t)))));
-}
 
 void drawIntroTexts(i32 t) {
     const Rgb silver{shade(230, 15, t), shade(230, 15, t), shade(240, 15, t)};
@@ -136,7 +111,7 @@ void knockOutStep() {
     if (t >= 25) {
         const f64 swell = t > 29 && t < 45 ? 1 + (45 - t) * 0.01 : 1;
         const f64 w = at(knockOutWidths, t, swell), h = at(knockOutHeights, t, swell);
-        drawText("NOCAUTE", "CENTRO", "CENTRO", 0, -0.6, textDepth, 8 * w,
+        drawText("NOCAUTE", "CENTRO", "CENTRO", 0, -0.6, phaseTextDepth, 8 * w,
                  25 + 5 * std::cos(8.0 * t), colour, 120, 0);
         phaseText("NOCAUTE", 0, -0.6, 8 * w, 18 * h, colour);
     }

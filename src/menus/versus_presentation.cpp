@@ -34,11 +34,7 @@ void drawBackdrop(i32 t) {
 void drawFighters() {
     gfx().enable(GL::LIGHT0);
     gfx().enable(GL::LIGHTING);
-    setLightPosition(0, 15, 15);
-    setLightAmbient(2.72f, 2.72f, 2.72f);
-    setFighterAmbient(2.72f, 2.72f, 2.72f);
-    setLightDiffuse(0.08f, 0.08f, 0.08f);
-    setFighterDiffuse(0.08f, 0.08f, 0.08f);
+    setPresentationLight();
     for (int i = 1; i <= 2; ++i) {
         personagem& f = gs.fighter(i);
         const Pose& p = f.curPose;
@@ -63,7 +59,9 @@ void drawNames(i32 t) {
     }
 }
 
-bool buttonOnePressed(const personagem& f) { return pressed(f.inButtons[1], f.inButtonsPrev[1]); }
+bool buttonOnePressed(const personagem& f) {
+    return pressed(f.inButtons[1], f.inButtonsPrev[1]);
+}
 
 } // namespace
 

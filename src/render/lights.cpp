@@ -40,3 +40,11 @@ void setMaterialSpecular(float r, float g, float b) {
     store(gs.materialSpecular, r, g, b);
     gfx().materialfv(GL::FRONT_AND_BACK, GL::SPECULAR, gs.materialSpecular.data());
 }
+
+void setPresentationLight() {
+    setLightPosition(0, 15, 15);
+    setLightAmbient(2.72f, 2.72f, 2.72f);
+    setFighterAmbient(2.72f, 2.72f, 2.72f);
+    setLightDiffuse(0.08f, 0.08f, 0.08f);
+    setFighterDiffuse(0.08f, 0.08f, 0.08f);
+}

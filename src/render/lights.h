@@ -9,3 +9,7 @@ void setLightDiffuse(float r, float g, float b);
 void setFighterDiffuse(float r, float g, float b);
 void setLightSpecular(float r, float g, float b);
 void setMaterialSpecular(float r, float g, float b);
+
+// The light of the screens that show the fighters outside an arena (versus, victory):
+// high in front of them, almost all ambient.
+void setPresentationLight();

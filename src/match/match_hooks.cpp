@@ -1,4 +1,0 @@
-#include "match/match_hooks.h"
-
-void resultStep() {}
-void pauseMenu() {}
