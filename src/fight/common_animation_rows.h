@@ -115,6 +115,12 @@ struct CommonAnimation {
 };
 
 void playKeyRules(const AnimationTick& t, std::span<const KeyRule> rules);
+// Runs the rows named as the working animation, in table order: frame count, looping,
+// attack flags, key poses, then the row's effects.
+void playAnimationRows(AnimationTick& t, std::span<const CommonAnimation> rows);
+// The number added to a character's pose +k: 0 for character 1, 109 for character 2, -1
+// for a character without poses.
+int poseBaseOf(const personagem& f);
 // round(f) mod n, with the game's rounding of halves to even.
 int roundedFrameMod(f64 frame, int n);
 // f is an even whole number.

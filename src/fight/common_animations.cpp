@@ -46,8 +46,6 @@ bool evenFrame(f64 frame) {
     return std::fmod(frame, 2.0) == 0;
 }
 
-namespace {
-
 int poseBaseOf(const personagem& f) {
     if (f.character == 1) return 0;
     if (f.character == 2) return 109;
@@ -57,7 +55,7 @@ int poseBaseOf(const personagem& f) {
 // Runs the rows whose name is the working animation's, in table order. A row may switch
 // the animation, and a later row of that name would then run too; the table is ordered
 // so that every such switch goes to an earlier row.
-void playRows(AnimationTick& t, std::span<const CommonAnimation> rows) {
+void playAnimationRows(AnimationTick& t, std::span<const CommonAnimation> rows) {
     for (const CommonAnimation& row : rows) {
         if (!(t.w.anim == row.name)) continue;
         if (row.applies && !row.applies(t.f)) continue;
@@ -72,13 +70,11 @@ void playRows(AnimationTick& t, std::span<const CommonAnimation> rows) {
     }
 }
 
-} // namespace
-
 void applyCommonAnimation(int index, WorkingAnimation& w) {
     personagem& f = gs.fighter(index);
     AnimationTick t{index, f, gs.opponent(index), w, poseBaseOf(f)};
-    playRows(t, movementAnimations());
+    playAnimationRows(t, movementAnimations());
     playNormalAttack(t);
-    playRows(t, flyingKickAnimation());
-    playRows(t, reactionAnimations());
+    playAnimationRows(t, flyingKickAnimation());
+    playAnimationRows(t, reactionAnimations());
 }

@@ -22,5 +22,9 @@ void characterUpdate(int index) {
     if (!script) return;
     for (u8 p : script->props.shown) f.parts[p].visible = 1;
     for (u8 p : script->props.hidden) f.parts[p].visible = 0;
+    WorkingAnimation w = WorkingAnimation::of(f);
+    AnimationTick t{index, f, gs.opponent(index), w, poseBaseOf(f)};
+    playAnimationRows(t, script->animations);
+    w.storeIn(f);
     setBodyBoxFor(index, script->bodyBoxes, f.anim.view());
 }

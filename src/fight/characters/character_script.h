@@ -5,6 +5,7 @@
 #include <span>
 #include <string_view>
 
+#include "fight/common_animation_rows.h"
 #include "shell/plain_data.h"
 
 // The body box of one or more animations: x back..front as seen facing "DIR", y, z.
@@ -22,6 +23,8 @@ struct PropReset {
 struct CharacterScript {
     PropReset props;
     std::span<const BodyBoxRow> bodyBoxes;
+    // The character's own animations, in the common table's row format.
+    std::span<const CommonAnimation> animations;
 };
 
 // Animation groups whose body boxes both characters list.
@@ -44,6 +47,9 @@ inline constexpr N explosion[] = {"GOLPE-EXPLOSAO-FRACO", "GOLPE-EXPLOSAO-FORTE"
 
 const CharacterScript& torvelScript();
 const CharacterScript& brandolimScript();
+// The taunt, the victory dances and the defeat of each character.
+std::span<const CommonAnimation> torvelTaunts();
+std::span<const CommonAnimation> brandolimTaunts();
 
 // Sets the body box from the first row naming `anim`; other animations keep the last box.
 void setBodyBoxFor(int index, std::span<const BodyBoxRow> rows, std::string_view anim);
