@@ -17,7 +17,8 @@ void blendKeyframes(int index, f64 percent) {
     personagem& f = gs.fighter(index);
     const f64 p = std::clamp(percent, 0.0, 100.0) / 100;
     auto mix = [p](f64 a, f64 b) { return a + (b - a) * p; };
-    for (std::size_t k = 0; k < 3; ++k) f.curPose.root[k] = mix(f.keyStart.root[k], f.keyEnd.root[k]);
+    for (std::size_t k = 0; k < 3; ++k)
+        f.curPose.root[k] = mix(f.keyStart.root[k], f.keyEnd.root[k]);
     for (std::size_t i = 1; i <= 25; ++i) {
         f.curPose.angleX[i] = mix(f.keyStart.angleX[i], f.keyEnd.angleX[i]);
         f.curPose.angleY[i] = mix(f.keyStart.angleY[i], f.keyEnd.angleY[i]);
@@ -55,11 +56,15 @@ bool bodiesOverlap() {
     const personagem& a = gs.fighter(1);
     const personagem& b = gs.fighter(2);
     auto lo = [](const personagem& f, int k) {
-        const f64 base = k == 0 ? f.posX : k == 1 ? f.posY + f.curPose.root[1] : f.posZ + f.curPose.root[2];
+        const f64 base = k == 0   ? f.posX
+                         : k == 1 ? f.posY + f.curPose.root[1]
+                                  : f.posZ + f.curPose.root[2];
         return base + f.bodyBoxMin[static_cast<std::size_t>(k)];
     };
     auto hi = [](const personagem& f, int k) {
-        const f64 base = k == 0 ? f.posX : k == 1 ? f.posY + f.curPose.root[1] : f.posZ + f.curPose.root[2];
+        const f64 base = k == 0   ? f.posX
+                         : k == 1 ? f.posY + f.curPose.root[1]
+                                  : f.posZ + f.curPose.root[2];
         return base + f.bodyBoxMax[static_cast<std::size_t>(k)];
     };
     for (int k = 0; k < 3; ++k)
@@ -92,7 +97,8 @@ void addAttackWindow(int index, std::string_view anim, std::string_view parts, u
                      f64 knockback, f64 hitStopTicks, std::string_view hitType) {
     personagem& f = gs.fighter(index);
     if (!(f.anim == anim)) return;
-    auto slot = std::find_if(f.hits.begin(), f.hits.end(), [](const Acertos& a) { return a.damage == 0; });
+    auto slot =
+        std::find_if(f.hits.begin(), f.hits.end(), [](const Acertos& a) { return a.damage == 0; });
     if (slot == f.hits.end()) return;
     *slot = {};
     slot->firstFrame = firstFrame;
@@ -111,4 +117,8 @@ void addAttackWindow(int index, std::string_view anim, std::string_view parts, u
         const int part = (a - '0') * 10 + (b - '0');
         if (part >= 1 && part <= 25) slot->hitParts[static_cast<std::size_t>(part)] = 1;
     }
+}
+
+char nextAirComboLetter(const personagem& f) {
+    return f.airComboRoute.at1(static_cast<std::size_t>(f.airComboStep) + 1);
 }

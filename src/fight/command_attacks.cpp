@@ -66,7 +66,7 @@ void airAttacks(int index, const Controls& c) {
         if (!c.pressed(b)) continue;
         requestAnimation(index, inTheAir[b]);
         if (!(o.anim == "SOFRE-COMBO-AEREO") || f.posY <= 0.5) continue;
-        if (f.airComboRoute.at1(f.airComboStep) == routeLetter(b))
+        if (nextAirComboLetter(f) == routeLetter(b))
             f.queuedAnim = inTheAir[b];
         else
             o.intangible = 1;

@@ -17,10 +17,14 @@ struct From {
     bool matches(const personagem& f) const {
         if (!(f.anim == anim)) return false;
         switch (frames) {
-        case Any: return true;
-        case AtLeast: return f.frame >= frame;
-        case AtMost: return f.frame <= frame;
-        case Above: return f.frame > frame;
+        case Any:
+            return true;
+        case AtLeast:
+            return f.frame >= frame;
+        case AtMost:
+            return f.frame <= frame;
+        case Above:
+            return f.frame > frame;
         }
         return false;
     }
@@ -42,21 +46,30 @@ struct Rule {
     std::initializer_list<From> from;
 };
 
-bool locked(const personagem& f) { return f.actionLock != 0 || f.crouchLock != 0; }
+bool locked(const personagem& f) {
+    return f.actionLock != 0 || f.crouchLock != 0;
+}
 
 bool guardPossible(int index, const personagem& o) {
     return ((o.attacking == 1 || o.specialAttacking == 1) && gs.fighterGap <= 3.2) ||
            opponentObjectNear(index, 4.0);
 }
 
-bool notLocked(const Request& r) { return !locked(r.f); }
-bool always(const Request&) { return true; }
-bool mayAttack(const Request& r) { return r.f.actionLock <= 3 && r.f.crouchLock == 0; }
+bool notLocked(const Request& r) {
+    return !locked(r.f);
+}
+bool always(const Request&) {
+    return true;
+}
+bool mayAttack(const Request& r) {
+    return r.f.actionLock <= 3 && r.f.crouchLock == 0;
+}
 bool itemUse(const personagem& f) {
     const bool fromState = f.anim == "PARADO" || f.anim == "ANDAR-FRENTE" ||
                            f.anim == "ANDAR-TRAS" || f.anim == "AGACHAR" ||
                            f.anim == "DEFESA-ALTA" || f.anim == "DEFESA-BAIXA";
-    return f.actionLock == 0 && f.airborne == 0 && (fromState || (f.attacking == 1 && f.frame <= 3));
+    return f.actionLock == 0 && f.airborne == 0 &&
+           (fromState || (f.attacking == 1 && f.frame <= 3));
 }
 
 // The letter of an air attack in an air-combo route.
@@ -74,12 +87,20 @@ const Rule rules[] = {
          return gs.fighterGap <= 0.5 && r.f.actionLock == 0 && r.f.crouchLock == 0 &&
                 r.f.stunLock == 0 && r.o.intangible == 0 && r.o.posY <= 0.65;
      },
-     {{"PARADO"}, {"ANDAR-FRENTE"}, {"ANDAR-TRAS"}, {"DEFESA-ALTA"}, {"DEFESA-BAIXA"},
+     {{"PARADO"},
+      {"ANDAR-FRENTE"},
+      {"ANDAR-TRAS"},
+      {"DEFESA-ALTA"},
+      {"DEFESA-BAIXA"},
       {"LEVANTAR", From::AtLeast, 12}}},
-    {{"PARADO"}, always, {{"ANDAR-TRAS"}, {"ANDAR-FRENTE"}, {"CORRIDA"}, {"AGACHAR"}, {"AUMENTAR-PODER"}}},
-    {{"ANDAR-TRAS"}, notLocked,
+    {{"PARADO"},
+     always,
+     {{"ANDAR-TRAS"}, {"ANDAR-FRENTE"}, {"CORRIDA"}, {"AGACHAR"}, {"AUMENTAR-PODER"}}},
+    {{"ANDAR-TRAS"},
+     notLocked,
      {{"PARADO"}, {"ANDAR-FRENTE"}, {"CORRIDA"}, {"AUMENTAR-PODER"}, {"PROVOCAR", From::Above, 5}}},
-    {{"ANDAR-FRENTE"}, notLocked,
+    {{"ANDAR-FRENTE"},
+     notLocked,
      {{"PARADO"}, {"ANDAR-TRAS"}, {"AUMENTAR-PODER"}, {"PROVOCAR", From::Above, 5}}},
     {{"RECUO"}, notLocked, {{"PARADO"}, {"ANDAR-FRENTE"}, {"ANDAR-TRAS"}, {"CORRIDA"}}},
     {{"CORRIDA"}, notLocked, {{"PARADO"}, {"ANDAR-FRENTE"}, {"ANDAR-TRAS"}}},
@@ -92,40 +113,68 @@ const Rule rules[] = {
      {{"PARADO"}, {"ANDAR-FRENTE"}, {"ANDAR-TRAS"}, {"RECUO"}, {"CORRIDA"}, {"DEFESA-ALTA"}}},
     {{"DEFESA-ALTA", "DEFESA-BAIXA"},
      [](const Request& r) { return r.f.crouchLock == 0 && guardPossible(r.index, r.o); },
-     {{"PARADO"}, {"AGACHAR"}, {"ANDAR-FRENTE"}, {"ANDAR-TRAS"}, {"DEFESA-ALTA"}, {"DEFESA-BAIXA"},
-      {"AUMENTAR-PODER"}, {"LEVANTAR", From::AtLeast, 13}}},
-    {{"DEFESA-AEREA"}, [](const Request& r) { return guardPossible(r.index, r.o); },
+     {{"PARADO"},
+      {"AGACHAR"},
+      {"ANDAR-FRENTE"},
+      {"ANDAR-TRAS"},
+      {"DEFESA-ALTA"},
+      {"DEFESA-BAIXA"},
+      {"AUMENTAR-PODER"},
+      {"LEVANTAR", From::AtLeast, 13}}},
+    {{"DEFESA-AEREA"},
+     [](const Request& r) { return guardPossible(r.index, r.o); },
      {{"PULAR"}, {"DEFESA-AEREA"}}},
-    {{"ROLAR-TRAS"}, notLocked,
-     {{"PARADO"}, {"ANDAR-FRENTE"}, {"ANDAR-TRAS"}, {"RECUO"}, {"DEFESA-ALTA"},
-      {"DEITADO", From::AtLeast, 4}, {"SOCO-FRACO", From::AtMost, 3}, {"CHUTE-FRACO", From::AtMost, 3}}},
-    {{"ROLAR-FRENTE"}, notLocked,
-     {{"PARADO"}, {"ANDAR-FRENTE"}, {"ANDAR-TRAS"}, {"CORRIDA"}, {"DEITADO", From::AtLeast, 4},
-      {"SOCO-FRACO", From::AtMost, 3}, {"CHUTE-FRACO", From::AtMost, 3}}},
-    {{"SOCO-FRACO", "CHUTE-FRACO", "SOCO-FORTE"}, mayAttack,
+    {{"ROLAR-TRAS"},
+     notLocked,
+     {{"PARADO"},
+      {"ANDAR-FRENTE"},
+      {"ANDAR-TRAS"},
+      {"RECUO"},
+      {"DEFESA-ALTA"},
+      {"DEITADO", From::AtLeast, 4},
+      {"SOCO-FRACO", From::AtMost, 3},
+      {"CHUTE-FRACO", From::AtMost, 3}}},
+    {{"ROLAR-FRENTE"},
+     notLocked,
+     {{"PARADO"},
+      {"ANDAR-FRENTE"},
+      {"ANDAR-TRAS"},
+      {"CORRIDA"},
+      {"DEITADO", From::AtLeast, 4},
+      {"SOCO-FRACO", From::AtMost, 3},
+      {"CHUTE-FRACO", From::AtMost, 3}}},
+    {{"SOCO-FRACO", "CHUTE-FRACO", "SOCO-FORTE"},
+     mayAttack,
      {{"PARADO"}, {"ANDAR-FRENTE"}, {"ANDAR-TRAS"}, {"CORRIDA"}, {"DEFESA-ALTA"}}},
     // No strong kick out of a run.
     {{"CHUTE-FORTE"}, mayAttack, {{"PARADO"}, {"ANDAR-FRENTE"}, {"ANDAR-TRAS"}, {"DEFESA-ALTA"}}},
     {{"SOCO-FRACO-AGACHADO", "CHUTE-FRACO-AGACHADO", "SOCO-FORTE-AGACHADO", "CHUTE-FORTE-AGACHADO"},
-     mayAttack, {{"AGACHAR"}, {"DEFESA-BAIXA"}}},
+     mayAttack,
+     {{"AGACHAR"}, {"DEFESA-BAIXA"}}},
     {{"SOCO-FRACO-AR", "CHUTE-FRACO-AR", "SOCO-FORTE-AR", "CHUTE-FORTE-AR"},
      [](const Request& r) {
          const bool juggling = r.o.anim == "SOFRE-COMBO-AEREO";
          const bool normal = r.f.actionLock == 0 &&
                              (r.f.anim == "PULAR" || r.f.anim == "DEFESA-AEREA") && !juggling;
-         const bool airCombo = r.f.airComboRoute.at1(r.f.airComboStep) == airComboLetter(r.name) &&
+         const bool airCombo = nextAirComboLetter(r.f) == airComboLetter(r.name) &&
                                r.f.anim == "PULAR" && r.f.posY > 1.0 && juggling;
          return normal || airCombo;
      },
      {}},
     {{"VOADORA"}, always, {{"CORRIDA"}}},
-    {{"PROVOCAR", "VITORIA-1", "VITORIA-2", "DERROTA"}, notLocked,
+    {{"PROVOCAR", "VITORIA-1", "VITORIA-2", "DERROTA"},
+     notLocked,
      {{"PARADO"}, {"ANDAR-TRAS"}, {"ANDAR-FRENTE"}, {"AGACHAR"}}},
     {{"DESMAIAR"}, [](const Request& r) { return r.f.posY == 0; }, {}},
     {{"GOLPE-COMBO-AEREO"},
      [](const Request& r) { return !locked(r.f) && r.f.airborne == 0; },
-     {{"PARADO"}, {"ANDAR-FRENTE"}, {"ANDAR-TRAS"}, {"DEFESA-ALTA"}, {"DEFESA-BAIXA"},
-      {"SOCO-FORTE", From::AtMost, 3}, {"CHUTE-FORTE", From::AtMost, 3}}},
+     {{"PARADO"},
+      {"ANDAR-FRENTE"},
+      {"ANDAR-TRAS"},
+      {"DEFESA-ALTA"},
+      {"DEFESA-BAIXA"},
+      {"SOCO-FORTE", From::AtMost, 3},
+      {"CHUTE-FORTE", From::AtMost, 3}}},
     {{"USAR-ITEM"}, [](const Request& r) { return itemUse(r.f) && r.f.posY == 0; }, {}},
     {{"JOGAR-ITEM"}, [](const Request& r) { return itemUse(r.f); }, {}},
 };
@@ -134,14 +183,26 @@ struct Jump {
     std::string_view name;
     f64 velX;
 };
-constexpr Jump jumps[] = {{"PULAR", 0},           {"PULAR-TRAS", -0.23},         {"PULAR-FRENTE", 0.23},
-                          {"PULAR-TRAS-RAPIDO", -0.3}, {"PULAR-FRENTE-RAPIDO", 0.3}};
+constexpr Jump jumps[] = {{"PULAR", 0},
+                          {"PULAR-TRAS", -0.23},
+                          {"PULAR-FRENTE", 0.23},
+                          {"PULAR-TRAS-RAPIDO", -0.3},
+                          {"PULAR-FRENTE-RAPIDO", 0.3}};
 
-constexpr std::string_view attacks[] = {
-    "SOCO-FRACO",          "CHUTE-FRACO",          "SOCO-FORTE",          "CHUTE-FORTE",
-    "SOCO-FRACO-AGACHADO", "CHUTE-FRACO-AGACHADO", "SOCO-FORTE-AGACHADO", "CHUTE-FORTE-AGACHADO",
-    "SOCO-FRACO-AR",       "CHUTE-FRACO-AR",       "SOCO-FORTE-AR",       "CHUTE-FORTE-AR",
-    "VOADORA",             "GOLPE-COMBO-AEREO"};
+constexpr std::string_view attacks[] = {"SOCO-FRACO",
+                                        "CHUTE-FRACO",
+                                        "SOCO-FORTE",
+                                        "CHUTE-FORTE",
+                                        "SOCO-FRACO-AGACHADO",
+                                        "CHUTE-FRACO-AGACHADO",
+                                        "SOCO-FORTE-AGACHADO",
+                                        "CHUTE-FORTE-AGACHADO",
+                                        "SOCO-FRACO-AR",
+                                        "CHUTE-FRACO-AR",
+                                        "SOCO-FORTE-AR",
+                                        "CHUTE-FORTE-AR",
+                                        "VOADORA",
+                                        "GOLPE-COMBO-AEREO"};
 
 const Rule* ruleFor(std::string_view name) {
     for (const Rule& r : rules)

@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "fight/animation.h"
 #include "render/sprites.h"
 
 namespace {
@@ -61,7 +62,7 @@ void hudAirComboPrompt(const HudSide& side) {
     gs.cameraTargetZ = f.posZ + 4.8;
     gs.cameraHold = 5;
 
-    const std::size_t found = routeLetters.find(attacker.airComboRoute.at1(attacker.airComboStep));
+    const std::size_t found = routeLetters.find(nextAirComboLetter(attacker));
     const int e = found == std::string_view::npos ? 0 : static_cast<int>(found);
     const bool left = j == 1;
     for (int n = 0; n < 4; ++n) {

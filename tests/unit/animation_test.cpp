@@ -48,8 +48,10 @@ TEST(RequestAnimation, FollowsTheTransitionTable) {
         {"PARADO", 0, "DEFESA-ALTA", true, [](personagem&, personagem& o) { o.attacking = 1; }},
         {"PARADO", 0, "DEFESA-BAIXA", false,
          [](personagem&, personagem& o) { o.attacking = 1, gs.fighterGap = 3.3; }},
-        {"LEVANTAR", 12, "DEFESA-ALTA", false, [](personagem&, personagem& o) { o.specialAttacking = 1; }},
-        {"LEVANTAR", 13, "DEFESA-ALTA", true, [](personagem&, personagem& o) { o.specialAttacking = 1; }},
+        {"LEVANTAR", 12, "DEFESA-ALTA", false,
+         [](personagem&, personagem& o) { o.specialAttacking = 1; }},
+        {"LEVANTAR", 13, "DEFESA-ALTA", true,
+         [](personagem&, personagem& o) { o.specialAttacking = 1; }},
         {"PULAR", 0, "DEFESA-AEREA", true, [](personagem&, personagem& o) { o.attacking = 1; }},
         {"DEITADO", 3, "ROLAR-TRAS", false, nullptr},
         {"DEITADO", 4, "ROLAR-FRENTE", true, nullptr},
@@ -71,16 +73,27 @@ TEST(RequestAnimation, FollowsTheTransitionTable) {
         {"PULAR", 10, "DESMAIAR", false, [](personagem& f, personagem&) { f.posY = 1; }},
         {"AGACHAR", 0, "USAR-ITEM", true, nullptr},
         {"PULAR", 0, "USAR-ITEM", false, [](personagem& f, personagem&) { f.airborne = 1; }},
-        {"SOCO-FORTE-AR", 2, "JOGAR-ITEM", true, [](personagem& f, personagem&) { f.attacking = 1; f.posY = 0.5; }},
+        {"SOCO-FORTE-AR", 2, "JOGAR-ITEM", true,
+         [](personagem& f, personagem&) {
+             f.attacking = 1;
+             f.posY = 0.5;
+         }},
         {"PULAR", 0, "SOCO-FRACO-AR", true, nullptr},
-        {"PULAR", 0, "SOCO-FRACO-AR", false, [](personagem&, personagem& o) { o.anim = "SOFRE-COMBO-AEREO"; }},
-        // Air combo: route "BACDAD", step 1 wants B.
-        {"PULAR", 0, "CHUTE-FRACO-AR", true,
-         [](personagem& f, personagem& o) { o.anim = "SOFRE-COMBO-AEREO", f.airComboStep = 1, f.posY = 1.5; }},
         {"PULAR", 0, "SOCO-FRACO-AR", false,
-         [](personagem& f, personagem& o) { o.anim = "SOFRE-COMBO-AEREO", f.airComboStep = 1, f.posY = 1.5; }},
+         [](personagem&, personagem& o) { o.anim = "SOFRE-COMBO-AEREO"; }},
+        // Air combo: route "BACDAD"; no juggle hit yet (step 0) wants B.
+        {"PULAR", 0, "CHUTE-FRACO-AR", true,
+         [](personagem& f, personagem& o) {
+             o.anim = "SOFRE-COMBO-AEREO", f.airComboStep = 0, f.posY = 1.5;
+         }},
+        {"PULAR", 0, "SOCO-FRACO-AR", false,
+         [](personagem& f, personagem& o) {
+             o.anim = "SOFRE-COMBO-AEREO", f.airComboStep = 0, f.posY = 1.5;
+         }},
         {"PULAR", 0, "CHUTE-FRACO-AR", false,
-         [](personagem& f, personagem& o) { o.anim = "SOFRE-COMBO-AEREO", f.airComboStep = 1, f.posY = 1.0; }},
+         [](personagem& f, personagem& o) {
+             o.anim = "SOFRE-COMBO-AEREO", f.airComboStep = 0, f.posY = 1.0;
+         }},
     };
     for (const Case& c : cases) {
         twoFighters();
@@ -89,7 +102,8 @@ TEST(RequestAnimation, FollowsTheTransitionTable) {
         f.frame = c.frame;
         f.queuedAnim = "CHUTE-FRACO";
         if (c.setup) c.setup(f, gs.fighter(2));
-        const std::string label = std::string(c.from) + " " + std::to_string(c.frame) + " -> " + c.request;
+        const std::string label =
+            std::string(c.from) + " " + std::to_string(c.frame) + " -> " + c.request;
         EXPECT_EQ(requestAnimation(1, c.request), c.accepted) << label;
         if (c.accepted) {
             EXPECT_EQ(f.frame, 0) << label;
@@ -107,8 +121,10 @@ TEST(RequestAnimation, JumpsStoreTheirSpeedForTheFacingAndBecomePular) {
         const char* request;
         const char* facing;
         double velX;
-    } cases[] = {{"PULAR-FRENTE", "ESQ", -0.23}, {"PULAR-FRENTE", "DIR", 0.23},
-                 {"PULAR-TRAS-RAPIDO", "DIR", -0.3}, {"PULAR-TRAS-RAPIDO", "ESQ", 0.3},
+    } cases[] = {{"PULAR-FRENTE", "ESQ", -0.23},
+                 {"PULAR-FRENTE", "DIR", 0.23},
+                 {"PULAR-TRAS-RAPIDO", "DIR", -0.3},
+                 {"PULAR-TRAS-RAPIDO", "ESQ", 0.3},
                  {"PULAR", "ESQ", 0}};
     for (const Case& c : cases) {
         twoFighters();
@@ -139,7 +155,9 @@ TEST(FighterOperations, FacingHasADeadBand) {
         const char* before;
         const char* after;
         double rotY;
-    } cases[] = {{0.25, "ESQ", "ESQ", -90}, {0.35, "ESQ", "DIR", 90}, {-0.35, "DIR", "ESQ", -90},
+    } cases[] = {{0.25, "ESQ", "ESQ", -90},
+                 {0.35, "ESQ", "DIR", 90},
+                 {-0.35, "DIR", "ESQ", -90},
                  {-0.3, "DIR", "DIR", 90}};
     for (const Case& c : cases) {
         twoFighters();
@@ -193,7 +211,8 @@ TEST(FighterOperations, AttackWindowsParseTheirPartsAndTheThirtyFirstIsDropped) 
     addAttackWindow(1, "SOCO-FRACO", "09-10-12-13", 5, 1, 1, 1, 1, 1, 0, 3, "BAIXO");
     EXPECT_EQ(f.hits[2].hitParts[12], 1);
     EXPECT_EQ(f.hits[2].hitParts[11], 0);
-    for (int i = 3; i <= 31; ++i) addAttackWindow(1, "SOCO-FRACO", "03", 4, 1, 1, i, 1, 1, 0, 3, "-");
+    for (int i = 3; i <= 31; ++i)
+        addAttackWindow(1, "SOCO-FRACO", "03", 4, 1, 1, i, 1, 1, 0, 3, "-");
     EXPECT_EQ(f.hits[30].damage, 30);
 }
 

@@ -221,7 +221,7 @@ TEST(BattleHud, AirComboPromptLightsTheRouteButtonAndAimsTheCamera) {
     attacker.posX = -1;
     attacker.posY = 2;
     attacker.airComboRoute = "ACBD";
-    attacker.airComboStep = 3;
+    attacker.airComboStep = 2;
     juggled.posX = 1;
     juggled.posY = 1.5;
     juggled.posZ = 0.5;

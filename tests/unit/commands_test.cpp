@@ -297,7 +297,8 @@ TEST(Commands, ChainsQueueTheNextAttackWhileTheWindowIsOpen) {
 }
 
 TEST(Commands, AirAttacksFollowTheAirComboRoute) {
-    // TORVEL's route is "BACDAD": weak kick, weak punch, strong punch, strong kick ...
+    // TORVEL's route is "BACDAD": weak kick, weak punch, strong punch, strong kick ...; the
+    // step counts the juggle hits landed, so step 0 wants the first letter.
     struct Case {
         const char* current;
         u8 step;
@@ -308,13 +309,13 @@ TEST(Commands, AirAttacksFollowTheAirComboRoute) {
         const char* queued;
         u8 foeIntangible;
     } cases[] = {
-        {"PULAR", 1, 1.5, false, "1", "SOCO-FRACO-AR", "", 0},
-        {"PULAR", 1, 1.5, true, "2", "CHUTE-FRACO-AR", "CHUTE-FRACO-AR", 0},
-        {"PULAR", 1, 1.5, true, "1", "PULAR", "", 1},
-        {"CHUTE-FRACO-AR", 2, 1.5, true, "1", "CHUTE-FRACO-AR", "SOCO-FRACO-AR", 0},
-        {"CHUTE-FRACO-AR", 2, 1.5, true, "3", "CHUTE-FRACO-AR", "", 1},
-        {"SOCO-FORTE-AR", 4, 0.8, true, "4", "SOCO-FORTE-AR", "CHUTE-FORTE-AR", 0},
-        {"SOCO-FORTE-AR", 4, 0.5, true, "1", "SOCO-FORTE-AR", "", 0},
+        {"PULAR", 0, 1.5, false, "1", "SOCO-FRACO-AR", "", 0},
+        {"PULAR", 0, 1.5, true, "2", "CHUTE-FRACO-AR", "CHUTE-FRACO-AR", 0},
+        {"PULAR", 0, 1.5, true, "1", "PULAR", "", 1},
+        {"CHUTE-FRACO-AR", 1, 1.5, true, "1", "CHUTE-FRACO-AR", "SOCO-FRACO-AR", 0},
+        {"CHUTE-FRACO-AR", 1, 1.5, true, "3", "CHUTE-FRACO-AR", "", 1},
+        {"SOCO-FORTE-AR", 3, 0.8, true, "4", "SOCO-FORTE-AR", "CHUTE-FORTE-AR", 0},
+        {"SOCO-FORTE-AR", 3, 0.5, true, "1", "SOCO-FORTE-AR", "", 0},
     };
     for (const Case& c : cases) {
         twoFighters();

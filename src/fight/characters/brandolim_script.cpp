@@ -28,7 +28,7 @@ constexpr BodyBoxRow boxes[] = {
 constexpr u8 shownProps[] = {16};
 constexpr u8 hiddenProps[] = {17, 24};
 
-const CharacterScript script{{shownProps, hiddenProps}, boxes, brandolimTaunts()};
+const CharacterScript script{{shownProps, hiddenProps}, boxes, brandolimMoves()};
 
 } // namespace
 

@@ -47,9 +47,18 @@ inline constexpr N explosion[] = {"GOLPE-EXPLOSAO-FRACO", "GOLPE-EXPLOSAO-FORTE"
 
 const CharacterScript& torvelScript();
 const CharacterScript& brandolimScript();
-// The taunt, the victory dances and the defeat of each character.
-std::span<const CommonAnimation> torvelTaunts();
-std::span<const CommonAnimation> brandolimTaunts();
+// The animations each character plays with its own poses: the combo launcher, the taunt,
+// the victory dances and the defeat.
+std::span<const CommonAnimation> torvelMoves();
+std::span<const CommonAnimation> brandolimMoves();
+
+// The combo launcher both characters share: a lunge with a rising uppercut. Poses +76 and
+// +77, back to +1; `step` is the forward lunge per tick.
+inline constexpr KeyRule launcherKeys[] = {
+    poses(span(0, 17), 76, 77),    fixedBlend(below(4), 0),       ramp(closed(4, 9), 20, 4),
+    fixedBlend(span(10, 17), 100), ramp(from(17), 77, 1, 25, 17),
+};
+void comboLauncher(AnimationTick& t, f64 step);
 
 // Sets the body box from the first row naming `anim`; other animations keep the last box.
 void setBodyBoxFor(int index, std::span<const BodyBoxRow> rows, std::string_view anim);

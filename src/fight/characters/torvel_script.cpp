@@ -25,7 +25,7 @@ constexpr BodyBoxRow boxes[] = {
 // The slingshot (part 16) and the broom (part 17) are hidden at the start of every tick.
 constexpr u8 hiddenProps[] = {16, 17};
 
-const CharacterScript script{{{}, hiddenProps}, boxes, torvelTaunts()};
+const CharacterScript script{{{}, hiddenProps}, boxes, torvelMoves()};
 
 } // namespace
 

@@ -1,5 +1,6 @@
-// Torvel's taunt, his two victory dances and his defeat: the taunt slot of the commands,
-// the round result and the victory screen play them.
+// Torvel's own animations so far: the combo launcher, the taunt, the victory dances and
+// the defeat (the taunt slot of the commands, the round result and the victory screen play
+// the last four).
 #include "fight/characters/character_script.h"
 #include "fight/objects.h"
 #include "shell/rng.h"
@@ -66,7 +67,12 @@ void sob(AnimationTick& t) {
     spawnObject(40, "-", objectWhite, x, t.f.posY + 2.6, t.f.posZ + 0.3, 0.12, 0.12, 0, 0);
 }
 
+void launch(AnimationTick& t) {
+    comboLauncher(t, 0.25);
+}
+
 constexpr CommonAnimation rows[] = {
+    {"GOLPE-COMBO-AEREO", 21, false, launcherKeys, launch, false},
     {"PROVOCAR", 155, false, tauntKeys, taunt, true},
     {"VITORIA-1", 50, false, jigKeys, nullptr, true},
     {"VITORIA-2", 16, false, broomKeys, showBroom, true},
@@ -75,6 +81,6 @@ constexpr CommonAnimation rows[] = {
 
 } // namespace
 
-std::span<const CommonAnimation> torvelTaunts() {
+std::span<const CommonAnimation> torvelMoves() {
     return rows;
 }

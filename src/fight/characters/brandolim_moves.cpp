@@ -1,6 +1,7 @@
-// Seu Brandolim's taunt, his two victory poses and his defeat: the taunt slot of the
-// commands, the round result and the victory screen play them. Each turns him to the
-// camera; the long ones loop on their middle frames.
+// Seu Brandolim's own animations so far: the combo launcher, the taunt, the victory dances and
+// the defeat (the taunt slot of the commands, the round result and the victory screen play
+// the last four).
+// He turns to the camera for the last four; the long ones loop on their middle frames.
 #include "fight/characters/character_script.h"
 
 namespace {
@@ -66,7 +67,12 @@ constexpr KeyRule defeatKeys[] = {
     ramp(span(20, 27), 112, 111, 14.28, 20),
 };
 
+void launch(AnimationTick& t) {
+    comboLauncher(t, 0.28);
+}
+
 constexpr CommonAnimation rows[] = {
+    {"GOLPE-COMBO-AEREO", 21, false, launcherKeys, launch, false},
     {"PROVOCAR", 100, false, beckonKeys, beckon, true},
     {"VITORIA-1", 100, false, paperKeys, readPaper, true},
     {"VITORIA-2", 100, false, carbineKeys, raiseCarbine, true},
@@ -75,6 +81,6 @@ constexpr CommonAnimation rows[] = {
 
 } // namespace
 
-std::span<const CommonAnimation> brandolimTaunts() {
+std::span<const CommonAnimation> brandolimMoves() {
     return rows;
 }
