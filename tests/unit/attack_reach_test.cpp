@@ -96,9 +96,9 @@ std::string describe(const ReachCase& c, int attacker, u8 victimCharacter) {
 
 } // namespace
 
-// Touching boxes count as overlapping, so the battle's push-apart may open them to 0.2 on the
-// first tick: as close as two standing fighters stay, and the attack must reach that far.
-TEST(AttackReach, EveryGroundAttackLandsOnATouchingIdleOpponent) {
+// Runs `check` on every case with each fighter slot as the attacker against both
+// characters, the pair set up in the case's stance and placed `gap` apart.
+template <class Check> void forEveryPairAt(f64 gap, Check check) {
     for (const ReachCase& c : cases)
         for (int attacker = 1; attacker <= 2; ++attacker)
             for (u8 victimCharacter = 1; victimCharacter <= 2; ++victimCharacter) {
@@ -107,22 +107,21 @@ TEST(AttackReach, EveryGroundAttackLandsOnATouchingIdleOpponent) {
                 setUpPair(attacker, c.character, victimCharacter, crouch);
                 ASSERT_EQ(std::string(gs.fighter(attacker).anim.view()),
                           crouch ? "AGACHAR" : "PARADO");
-                placeApart(attacker, touching);
-                EXPECT_TRUE(strikes(attacker, c.anim));
+                placeApart(attacker, gap);
+                check(attacker, c.anim);
             }
 }
 
+// Touching boxes count as overlapping, so the battle's push-apart may open them to 0.2 on the
+// first tick: as close as two standing fighters stay, and the attack must reach that far.
+TEST(AttackReach, EveryGroundAttackLandsOnATouchingIdleOpponent) {
+    forEveryPairAt(touching,
+                   [](int attacker, const char* anim) { EXPECT_TRUE(strikes(attacker, anim)); });
+}
+
 TEST(AttackReach, NoGroundAttackLandsAcrossAGapOfTwoAndAHalf) {
-    for (const ReachCase& c : cases)
-        for (int attacker = 1; attacker <= 2; ++attacker)
-            for (u8 victimCharacter = 1; victimCharacter <= 2; ++victimCharacter) {
-                SCOPED_TRACE(describe(c, attacker, victimCharacter));
-                const bool crouch = crouchingAttack(c.anim);
-                setUpPair(attacker, c.character, victimCharacter, crouch);
-                ASSERT_EQ(std::string(gs.fighter(attacker).anim.view()),
-                          crouch ? "AGACHAR" : "PARADO");
-                placeApart(attacker, outOfReach);
-                EXPECT_FALSE(strikes(attacker, c.anim));
-                EXPECT_EQ(gs.opponent(attacker).life, 100);
-            }
+    forEveryPairAt(outOfReach, [](int attacker, const char* anim) {
+        EXPECT_FALSE(strikes(attacker, anim));
+        EXPECT_EQ(gs.opponent(attacker).life, 100);
+    });
 }
