@@ -5,23 +5,113 @@
 #include <string_view>
 
 #include "fight/fighter_setup.h"
+#include "menus/options_screens.h"
 #include "platform/keys.h"
 #include "render/arena_setup.h"
 #include "render/banner_box.h"
+#include "render/sprites.h"
 #include "render/text.h"
 #include "shell/game_state.h"
 #include "shell/input.h"
-#include "shell/rounding.h"
 #include "shell/screen_effects.h"
 
-namespace {
-
-constexpr f64 menuDepth = -5;
-constexpr Rgb white{255, 255, 255}, black{0, 0, 0};
+namespace options {
 
 bool confirmPressed() {
     return pressed(gs.menuInput.button1, gs.menuInputPrev.button1);
 }
+
+bool takeConfirm() {
+    if (!confirmPressed()) return false;
+    gs.menuInputPrev.button1 = 1;
+    return true;
+}
+
+bool backPressed() {
+    return pressed(gs.menuInput.button2, gs.menuInputPrev.button2);
+}
+
+void clampCursor(u8 lo, u8 hi) {
+    if (gs.menuCursor < lo) gs.menuCursor = lo;
+    if (gs.menuCursor > hi) gs.menuCursor = hi;
+}
+
+void goTo(std::string_view screen, u8 cursor) {
+    gs.optionsScreen = screen;
+    gs.menuCursor = cursor;
+    gs.inputLock = 5;
+}
+
+bool inTitleConfiguration() {
+    return gs.sceneName == "CONFIGURACOES";
+}
+
+void drawRow(std::string_view text, f64 y, bool selected, f64 size, f64 x) {
+    if (!selected) {
+        const f64 s = 2.6 * size;
+        drawText(text, "CENTRO", "CENTRO", x, y, depth, s, s, {160, 160, 170}, 200, 0);
+        return;
+    }
+    const f64 s = (3 + 0.15 * std::cos(gs.pauseCycle / 4.0)) * size;
+    const u8 alpha = gs.pauseCycle <= 40 ? 255 : 160;
+    drawText(text, "CENTRO", "CENTRO", x + 0.03, y - 0.03, depth, s, s, black, alpha, 0);
+    drawText(text, "CENTRO", "CENTRO", x, y, depth, s, s, {255, 230, 120}, alpha, 0);
+}
+
+void drawRowBand(f64 y, f64 halfHeight, f64 x1, f64 x2) {
+    const u8 alpha = gs.pauseCycle <= 40 ? 120 : 70;
+    drawBanner(0, {200, 140, 20}, "", x1, y + halfHeight, x2, y - halfHeight, alpha);
+    drawBanner(0, {255, 230, 150}, "", x1, y - halfHeight + 0.025, x2, y - halfHeight, alpha);
+}
+
+void drawTitle(int picture, std::string_view title) {
+    drawBanner(0, {10, 20, 70}, "", -3.4, 1.62, 3.4, 1.1, 190);
+    drawBanner(picture, {90, 120, 255}, title, -3.4, 1.6, 3.4, 1.12, 60);
+}
+
+void drawHelpPicture(int picture, f64 x, f64 y, f64 size) {
+    const f64 sway = 4 * std::sin(gs.pauseCycle * 2 * 3.14159265358979 / 51);
+    drawSprite("ABERTURA", picture, "CENTRO", x, y, size, size, depth, "CENTRO", "", white, 255,
+               sway, 0, 1, 0, 1);
+}
+
+std::string hintText(int button, std::string_view hint) {
+    std::string text(1, keyCharacter(gs.keyBindings[static_cast<std::size_t>(4 + button)][0]));
+    text += hint;
+    return text;
+}
+
+// The hints' picture glyphs (check, cross, triangles) are those of the wavy font.
+void drawHintLine(std::string_view text, f64 x, f64 y) {
+    drawWavyText(text, "", "CENTRO", x + 0.01, y - 0.01, depth, 1.5, 1.5, black, 200, 0);
+    drawWavyText(text, "", "CENTRO", x, y, depth, 1.5, 1.5, white, 255, 0);
+}
+
+void drawHints(std::string_view hint1, std::string_view hint2) {
+    std::string text;
+    if (!hint1.empty()) text += hintText(1, hint1);
+    if (!hint2.empty()) text += hintText(2, hint2);
+    drawHintLine(text, -3.2, -2.95);
+}
+
+void drawQuestion(int picture, std::string_view title) {
+    drawTitle(picture, "");
+    drawWavyText(title, "CENTRO", "CENTRO", 0.03, 0.67, depth, 3, 3, black, 220, 0);
+    drawWavyText(title, "CENTRO", "CENTRO", 0, 0.7, depth, 3, 3, white, 255, 0);
+    constexpr f64 rowY[] = {-0.2, -0.9};
+    drawRowBand(rowY[gs.menuCursor - 1], 0.25, -2.2, 2.2);
+    drawRow("SIM", rowY[0], gs.menuCursor == 1, 1.2);
+    drawRow("NÃO", rowY[1], gs.menuCursor == 2, 1.2);
+    drawHelpPicture(46, -1.2, rowY[0], 0.45);
+    drawHelpPicture(47, -1.2, rowY[1], 0.45);
+    drawHints("/BT1-aCONFIRMA   ", "/BT2-bCANCELA");
+}
+
+} // namespace options
+
+using namespace options;
+
+namespace {
 
 // Menu directions move the row and the column; each screen clamps them to its own range.
 void applyDirections() {
@@ -31,32 +121,12 @@ void applyDirections() {
     if (pressed(gs.menuInput.right, gs.menuInputPrev.right)) gs.menuColumn += 1;
 }
 
-// The selected row pulses in size and blinks with `pauseCycle`.
-void drawRow(std::string_view text, f64 y, bool selected) {
-    if (!selected) {
-        drawText(text, "CENTRO", "CENTRO", 0, y, menuDepth, 2.6, 2.6, {160, 160, 170}, 200, 0);
-        return;
-    }
-    const f64 s = 3 + 0.15 * std::cos(gs.pauseCycle / 4.0);
-    const u8 alpha = gs.pauseCycle <= 40 ? 255 : 160;
-    drawText(text, "CENTRO", "CENTRO", 0.03, y - 0.03, menuDepth, s, s, black, alpha, 0);
-    drawText(text, "CENTRO", "CENTRO", 0, y, menuDepth, s, s, {255, 230, 120}, alpha, 0);
-}
-
-// The key of button 1 or 2 followed by its hint, at the bottom left of the screen.
-void drawHint(int button, std::string_view hint, f64 x, f64 y) {
-    std::string text(1, keyCharacter(gs.keyBindings[static_cast<std::size_t>(4 + button)][0]));
-    text += hint;
-    drawText(text, "", "CENTRO", x + 0.01, y - 0.01, menuDepth, 1.5, 1.5, black, 200, 0);
-    drawText(text, "", "CENTRO", x, y, menuDepth, 1.5, 1.5, white, 255, 0);
-}
-
 // After the match: one row that starts the next match in the same arena.
 void afterMatchMenu() {
     gs.menuCursor = 1;
     drawBanner(0, black, "", -2.2, -2.3, 2.2, -2.9, 110);
     drawRow("LUTAR NOVAMENTE", -2.6, true);
-    drawHint(1, "/BT1-aCONFIRMA", -3.2, -3.15);
+    drawHintLine(hintText(1, "/BT1-aCONFIRMA"), -3.2, -3.15);
     if (!confirmPressed() || gs.inputLock != 0 || gs.transitionTimer() != 0) return;
     requestScene("BATALHA", 30);
     gs.soundRequest = 19;
@@ -69,12 +139,144 @@ void afterMatchMenu() {
     arenaSetup(gs.arena);
 }
 
+// A row of a menu list: its label and where confirming it leads (cursor 0 leaves the
+// cursor alone; `enter` prepares the screen entered).
+struct MenuRow {
+    std::string_view label;
+    std::string_view screen;
+    u8 cursor;
+    int helpPicture;
+    void (*enter)();
+};
+
+void closeMenu() {
+    gs.pauseMenuOpen = 0;
+}
+
+constexpr MenuRow battleMenuRows[] = {
+    {"CONTINUAR", "", 0, 17, closeMenu},
+    {"LISTA DE GOLPES", "LISTA-GOLPES", 0, 18, nullptr},
+    {"OPÇÕES", "OPCOES-JOGO-2", 1, 19, nullptr},
+    {"TELA INICIAL", "TELA-PRINCIPAL", 2, 20, nullptr},
+    {"SAIR DO JOGO", "SAIR-JOGO", 2, 21, nullptr},
+};
+
+void enterControlMode() {
+    gs.menuColumn = gs.controlMode;
+}
+
+void enterKeyAssignment() {
+    gs.keyAssignSlot = 1;
+    gs.joy1Row = 1;
+    gs.joy2Row = 1;
+}
+
+constexpr MenuRow settingsRows[] = {
+    {"CONTROLES", "CONTROLES", 0, 23, enterControlMode},
+    {"CONFIGURAR CONTROLES", "CONFIGURAR-CONTROLES", 0, 24, enterKeyAssignment},
+    {"VOLUME", "VOLUME", 1, 25, nullptr},
+    {"OUTLINES", "OUTLINES", 0, 26, nullptr},
+    {"FLASH", "FLASH", 0, 27, nullptr},
+    {"MOSTRAR CREDITOS", "MOSTRAR-CREDITOS", 0, 38, nullptr},
+    {"SALVAR CONFIGURAÇÕES", "SALVAR-CONFIGURACOES", 1, 28, nullptr},
+    {"VOLTAR", "OPCOES-JOGO-1", 3, 39, nullptr},
+};
+
+template <std::size_t N> void drawMenuList(const MenuRow (&rows)[N], f64 top, f64 step, f64 size) {
+    const u8 r = gs.menuCursor;
+    drawRowBand(top - step * (r - 1), 0.45 * step);
+    for (std::size_t i = 1; i <= N; ++i)
+        drawRow(rows[i - 1].label, top - step * static_cast<f64>(i - 1), i == r, size, 0.45);
+    drawHelpPicture(rows[r - 1].helpPicture, -2.6, top - step * (N - 1) / 2.0, 1.1);
+}
+
+// Confirming row r of a list leads where its table row says.
+template <std::size_t N> void confirmRow(const MenuRow (&rows)[N]) {
+    const MenuRow& row = rows[gs.menuCursor - 1];
+    goTo(row.screen, row.cursor == 0 ? gs.menuCursor : row.cursor);
+    if (row.enter) row.enter();
+}
+
+void battleMenu() {
+    clampCursor(1, 5);
+    drawTitle(16, "PAUSA");
+    drawMenuList(battleMenuRows, 0.7, 0.5, 1);
+    drawHints("/BT1-aCONFIRMA   ", "/BT2-dCONTINUAR");
+    if (backPressed()) {
+        gs.menuCursor = 1;
+        confirmRow(battleMenuRows);
+    } else if (takeConfirm()) {
+        confirmRow(battleMenuRows);
+    }
+}
+
+void settingsMenu() {
+    clampCursor(1, 8);
+    drawTitle(19, "OPÇÕES");
+    drawMenuList(settingsRows, 0.85, 0.36, 0.8);
+    drawHints("/BT1-aCONFIRMA   ", "/BT2-cVOLTAR");
+    if (backPressed()) {
+        gs.menuCursor = 8;
+        confirmRow(settingsRows);
+    } else if (takeConfirm()) {
+        confirmRow(settingsRows);
+    }
+}
+
+// A yes/no question of the battle menu: "NÃO" or back returns to the row that asked;
+// "SIM" acts only when the question has an action.
+struct Question {
+    std::string_view title;
+    int picture;
+    u8 askingRow;
+    void (*yes)();
+};
+
+void quitGame() {
+    gs.quitRequested = 1;
+}
+
+// The title menu does not run in this build, so leaving for it is not offered yet.
+constexpr Question titleQuestion{"TELA INICIAL ?", 20, 4, nullptr};
+constexpr Question quitQuestion{"SAIR DO JOGO ?", 21, 5, quitGame};
+
+void askQuestion(const Question& q) {
+    clampCursor(1, 2);
+    drawQuestion(q.picture, q.title);
+    const bool no = backPressed() || (gs.menuCursor == 2 && confirmPressed());
+    if (no) {
+        goTo("OPCOES-JOGO-1", q.askingRow);
+    } else if (gs.menuCursor == 1 && q.yes && takeConfirm()) {
+        q.yes();
+    }
+}
+
+void titleScreenQuestion() {
+    askQuestion(titleQuestion);
+}
+
+void quitQuestionScreen() {
+    askQuestion(quitQuestion);
+}
+
 struct OptionsScreen {
     std::string_view name;
     void (*run)();
 };
 
 constexpr OptionsScreen screens[] = {
+    {"OPCOES-JOGO-1", battleMenu},
+    {"LISTA-GOLPES", moveListScreen},
+    {"OPCOES-JOGO-2", settingsMenu},
+    {"CONTROLES", controlModeScreen},
+    {"CONFIGURAR-CONTROLES", keyAssignmentScreen},
+    {"VOLUME", volumeScreen},
+    {"OUTLINES", outlinesScreen},
+    {"FLASH", flashScreen},
+    {"MOSTRAR-CREDITOS", creditsScreen},
+    {"TELA-PRINCIPAL", titleScreenQuestion},
+    {"SAIR-JOGO", quitQuestionScreen},
+    {"SALVAR-CONFIGURACOES", saveQuestionScreen},
     {"OPCOES-JOGO-3", afterMatchMenu},
 };
 
@@ -90,6 +292,9 @@ char keyCharacter(unsigned char code) {
 
 void optionsMenu() {
     applyDirections();
+    // Over a fight the screens sit on a dark veil, so the fight behind stays readable but quiet.
+    if (gs.pauseMenuOpen == 1)
+        drawGradientQuad(black, black, 'V', -3.5, 1.8, 3.5, -3.5, depth, 110);
     for (const OptionsScreen& s : screens) {
         if (gs.optionsScreen == s.name) {
             s.run();
