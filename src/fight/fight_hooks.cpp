@@ -13,8 +13,5 @@ void characterAttackData(int index) {
     if (character == 2) defineAttackRows(index, brandolimAttacks());
 }
 
-// The move sets and the computer opponent fill these in; until then a throw holds nobody,
-// no special starts and the computer stands still.
-void prepareThrowVictim(int) {}
+// The move sets fill this in; until then no special starts.
 void startSpecialMove(int, std::string_view) {}
-void cpuStep(int) {}
