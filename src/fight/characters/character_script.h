@@ -62,3 +62,22 @@ void comboLauncher(AnimationTick& t, f64 step);
 
 // Sets the body box from the first row naming `anim`; other animations keep the last box.
 void setBodyBoxFor(int index, std::span<const BodyBoxRow> rows, std::string_view anim);
+
+// Throws. The thrower's script moves and poses the opponent it holds, in
+// "SOFRE-AGARRAMENTO", on the opponent's own poses (+k from the opponent's base).
+// The opponent is still in the grab (a blow that knocks it down lets it go).
+bool victimHeld(const AnimationTick& t);
+// Keeps the opponent in the grab: "SOFRE-AGARRAMENTO" at frame 0, not airborne, both key
+// poses at its own +k, blend 0.
+void gripVictim(AnimationTick& t, int k);
+// +1 when the opponent stands to the thrower's right, -1 to its left (the facing decides
+// when they share one x).
+f64 victimSide(const AnimationTick& t);
+// The opponent is held `distance` from the thrower on the side where it stands (x only).
+void holdVictim(AnimationTick& t, f64 distance);
+// The opponent turns to face the thrower.
+void turnVictim(AnimationTick& t);
+// Plays key rules on the opponent's own poses, timed by the thrower's frame.
+void playVictimKeys(AnimationTick& t, std::span<const KeyRule> rules);
+// Solidity and intangibility of both fighters.
+void setBothBodies(AnimationTick& t, u8 solid, u8 intangible);

@@ -1,8 +1,9 @@
-// Torvel's own animations so far: the combo launcher, the taunt, the victory dances and
-// the defeat (the taunt slot of the commands, the round result and the victory screen play
-// the last four).
+// Torvel's own animations so far: the combo launcher, the two throws, the taunt, the
+// victory dances and the defeat (the taunt slot of the commands, the round result and the
+// victory screen play the last four).
 #include "fight/characters/character_script.h"
 #include "fight/objects.h"
+#include "shell/game_state.h"
 #include "shell/rng.h"
 
 namespace {
@@ -71,8 +72,86 @@ void launch(AnimationTick& t) {
     comboLauncher(t, 0.25);
 }
 
+// The punch throw: he grabs the collar and punches three times; the victim, held 0.9 in
+// front until frame 33, doubles over at each blow and the third knocks it down.
+constexpr KeyRule punchThrowKeys[] = {
+    still(below(3), 92), ramp(span(3, 9), 92, 93, 16.66, 3),
+    hold(span(9, 15)),   ramp(span(15, 21), 93, 92, 16.66, 15),
+    hold(span(21, 27)),  ramp(span(27, 33), 92, 93, 16.66, 27),
+    hold(span(33, 39)),  ramp(from(39), 93, 1, 20, 39),
+};
+constexpr KeyRule punchThrowVictimKeys[] = {
+    still(below(3), 1), ramp(span(3, 9), 1, 59, 16.66, 3),
+    hold(span(9, 15)),  ramp(span(15, 21), 59, 58, 16.66, 15),
+    hold(span(21, 27)), ramp(span(27, 33), 58, 59, 16.66, 27),
+    hold(from(33)),
+};
+
+void punchThrow(AnimationTick& t) {
+    personagem& f = t.f;
+    const f64 fr = t.frame();
+    f.bodySolid = 0;
+    f.intangible = 1;
+    f.attacking = 1;
+    f.boxMargin = 0.2;
+    if (fr == 3 || fr == 15 || fr == 27) f.comboHold = 8;
+    if (fr < 33) holdVictim(t, 0.9);
+    if (fr < 3) {
+        turnVictim(t);
+        gripVictim(t, 1);
+        t.o.frameCount = 100;
+        t.o.bodySolid = 0;
+        t.o.intangible = 0;
+        t.o.posY = 0;
+        f.hitCount = 0;
+    }
+    if (victimHeld(t)) playVictimKeys(t, punchThrowVictimKeys);
+}
+
+// The kick throw: he rolls back with a foot in the opponent's belly and flings it over his
+// head; it lands behind him. Pose 95 is reached at frame 3, 96 at frame 10.
+constexpr KeyRule kickThrowKeys[] = {
+    ramp(span(0, 3), 94, 95, 33.33),
+    ramp(span(3, 10), 95, 96, 14.28, 3),
+    hold(span(10, 17)),
+    ramp(from(17), 96, 95, 33.33, 17),
+};
+
+// The roll peaks at frame 10 and he comes back upright by the end of the throw.
+constexpr f64 kickThrowCarry = 10;
+
+void kickThrow(AnimationTick& t) {
+    personagem& f = t.f;
+    personagem& o = t.o;
+    const f64 fr = t.frame();
+    setBothBodies(t, 0, 1);
+    // At least 2 inside the arena's ends, so that the body flung behind him lands inside.
+    if (f.posX < gs.arenaLimitX1 + 2) f.posX += 0.1;
+    if (f.posX > gs.arenaLimitX2 - 2) f.posX -= 0.1;
+    if (fr <= kickThrowCarry) {
+        f.rotX = 8 * fr;
+        gripVictim(t, 65);
+        o.rotX = 8 * fr;
+        // Over his head from 1.5 in front to 1.34 behind: 0.27 a frame, then 0.29.
+        const f64 ahead = fr <= 3 ? 1.5 - 0.27 * fr : 1.5 - 0.27 * 3 - 0.29 * (fr - 3);
+        o.posX = f.posX + (t.facingLeft() ? -ahead : ahead);
+        // Rising faster each tick (0.026 more per tick), so that it clears his body.
+        o.posY = 0.026 * fr * (fr + 1) / 2;
+    } else {
+        f.rotX = 8 * kickThrowCarry * (20 - fr) / (20 - kickThrowCarry);
+    }
+    if (fr == kickThrowCarry + 1 && victimHeld(t)) {
+        o.anim = "QUEDA-1";
+        o.frame = 0;
+        o.airborne = 1;
+        o.jumpVelY = 0.3;
+    }
+}
+
 constexpr CommonAnimation rows[] = {
     {"GOLPE-COMBO-AEREO", 21, false, launcherKeys, launch, false},
+    {"AGARRAR-SOCO", 45, false, punchThrowKeys, punchThrow, false},
+    {"AGARRAR-CHUTE", 20, false, kickThrowKeys, kickThrow, false},
     {"PROVOCAR", 155, false, tauntKeys, taunt, true},
     {"VITORIA-1", 50, false, jigKeys, nullptr, true},
     {"VITORIA-2", 16, false, broomKeys, showBroom, true},
