@@ -58,18 +58,10 @@ TEST_F(CommonAnimations, KeyPosesAndBlendFollowTheRulesInOrder) {
     };
     for (const Case& c : cases) {
         SetUp();
-        personagem& f = gs.fighter(c.fighter);
-        playing(c.fighter, c.anim, c.frame);
-        f.keyStart.root[0] = -1;
-        f.keyEnd.root[0] = -1;
-        f.blend = 42;
-        if (c.setup) c.setup(f);
-        ticks(1, c.fighter);
+        const personagem& f = playFrame(c.fighter, c.anim, c.frame, c.setup);
         const std::string what = std::string(c.anim) + " " + std::to_string(c.frame);
         EXPECT_EQ(f.frame, c.frame) << what;
-        EXPECT_EQ(startPose(f), c.start) << what;
-        EXPECT_EQ(endPose(f), c.end) << what;
-        EXPECT_NEAR(f.blend, c.blend, 1e-9) << what;
+        expectKeys(f, c.start, c.end, c.blend, what);
         TearDown();
     }
 }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 #include "assets/pose_files.h"
 #include "fight/fighter_setup.h"
@@ -56,6 +57,26 @@ class FighterTest : public ::testing::Test {
     // The pose a key holds (the root x of pose n is n), -1 for the marker of an unloaded key.
     static long startPose(const personagem& f) { return std::lround(f.keyStart.root[0]); }
     static long endPose(const personagem& f) { return std::lround(f.keyEnd.root[0]); }
+
+    // One tick of fighter i playing `anim` at `frame`, with both keys marked unloaded (-1)
+    // and the blend at 42, so the checks see what this very frame set.
+    personagem& playFrame(int i, const char* anim, double frame,
+                          void (*setup)(personagem& f) = nullptr) {
+        personagem& f = gs.fighter(i);
+        playing(i, anim, frame);
+        f.keyStart.root[0] = -1;
+        f.keyEnd.root[0] = -1;
+        f.blend = 42;
+        if (setup) setup(f);
+        ticks(1, i);
+        return f;
+    }
+    static void expectKeys(const personagem& f, long start, long end, double blend,
+                           const std::string& what) {
+        EXPECT_EQ(startPose(f), start) << what;
+        EXPECT_EQ(endPose(f), end) << what;
+        EXPECT_NEAR(f.blend, blend, 1e-9) << what;
+    }
 
   private:
     Slots<Pose, poseCount> savedPoses;

@@ -29,19 +29,12 @@ TEST_F(Taunts, KeyPosesPropsAndLoopsFollowTheRows) {
     };
     for (const Case& c : cases) {
         SetUp();
-        personagem& f = gs.fighter(c.fighter);
-        playing(c.fighter, c.anim, c.frame);
-        f.keyStart.root[0] = -1;
-        f.keyEnd.root[0] = -1;
-        f.blend = 42;
-        ticks(1, c.fighter);
+        const personagem& f = playFrame(c.fighter, c.anim, c.frame);
         const std::string what =
             std::to_string(c.fighter) + " " + c.anim + " " + std::to_string(c.frame);
         EXPECT_EQ(f.anim, c.anim) << what;
         EXPECT_EQ(f.frame, c.frameAfter) << what;
-        EXPECT_EQ(startPose(f), c.start) << what;
-        EXPECT_EQ(endPose(f), c.end) << what;
-        EXPECT_NEAR(f.blend, c.blend, 1e-9) << what;
+        expectKeys(f, c.start, c.end, c.blend, what);
         TearDown();
     }
 }

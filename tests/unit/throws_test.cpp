@@ -144,11 +144,7 @@ TEST_F(Throws, TheHeldOpponentFollowsTheThrow) {
         EXPECT_NEAR(v.posX - a.posX, c.dx, 1e-3) << what;
         EXPECT_NEAR(v.posY, c.y, 1e-3) << what;
         EXPECT_NEAR(v.rotX, c.rotX, 1e-9) << what;
-        if (c.start != skip) {
-            EXPECT_EQ(startPose(v), c.start) << what;
-            EXPECT_EQ(endPose(v), c.end) << what;
-            EXPECT_NEAR(v.blend, c.blend, 1e-9) << what;
-        }
+        if (c.start != skip) expectKeys(v, c.start, c.end, c.blend, what);
         EXPECT_EQ(startPose(a), c.ownStart) << what;
         if (c.ownEnd != skip) {
             EXPECT_EQ(endPose(a), c.ownEnd) << what;
