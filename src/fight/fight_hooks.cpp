@@ -1,6 +1,7 @@
 #include "fight/fight_hooks.h"
 
 #include "fight/characters/attack_table.h"
+#include "fight/characters/specials.h"
 #include "fight/objects.h"
 
 bool opponentObjectNear(int index, double range) {
@@ -13,5 +14,8 @@ void characterAttackData(int index) {
     if (character == 2) defineAttackRows(index, brandolimAttacks());
 }
 
-// The move sets fill this in; until then no special starts.
-void startSpecialMove(int, std::string_view) {}
+void startSpecialMove(int index, std::string_view name) {
+    const u8 character = gs.fighter(index).character;
+    if (character == 1) torvelSpecial(index, name);
+    if (character == 2) brandolimSpecial(index, name);
+}
