@@ -14,9 +14,13 @@ TEST(CharacterScript, BodyBoxFollowsTheAnimationAndTheFacing) {
         const char* facing;
         f64 minX, maxX, minY, maxY;
     } cases[] = {
-        {1, "PARADO", "DIR", -0.45, 0.5, -1.7, 1.15}, {1, "PARADO", "ESQ", -0.5, 0.45, -1.7, 1.15},
-        {1, "VOADORA", "DIR", -0.45, 1.2, -0.6, 0.9}, {2, "AGACHAR", "DIR", -0.3, 0.45, -1.8, 1.1},
-        {2, "VOADORA", "ESQ", -1.4, 0.55, -0.4, 0.5}, {2, "TONTO", "DIR", -0.45, 0.45, -1.8, 0.8},
+        {1, "PARADO", "DIR", -0.45, 0.5, -1.7, 1.15},
+        {1, "PARADO", "ESQ", -0.5, 0.45, -1.7, 1.15},
+        {1, "VOADORA", "DIR", -0.45, 1.2, -0.6, 0.9},
+        {2, "AGACHAR", "DIR", -0.3, 0.45, -1.8, 1.1},
+        {2, "VOADORA", "ESQ", -1.4, 0.55, -0.4, 0.5},
+        {2, "TONTO", "DIR", -0.45, 0.45, -1.8, 0.8},
+        {1, "GOLPE-CURTA-DISTANCIA-FORTE", "DIR", -0.37, 0.37, -1.2, 1.0},
     };
     for (const auto& c : cases) {
         freshGame();

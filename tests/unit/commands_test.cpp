@@ -478,13 +478,14 @@ TEST(Commands, ButtonEightCyclesTheItemsOncePerPress) {
 
 // Down, down-back, back and both strong buttons: the launcher starts first, and the item
 // follows in the next tick while the launcher is still in its first frames.
+// Button 6 ends both motions without also making Torvel's quarter circle back and kick.
 TEST(Commands, TheItemMotionCancelsTheLauncherIntoTheItem) {
     twoFighters();
     personagem& f = gs.fighter(1);
     f.items[0] = 4;
-    ticks(1, {"D", "DL", "L", "L34"});
+    ticks(1, {"D", "DL", "L", "L6"});
     EXPECT_EQ(anim(1), "GOLPE-COMBO-AEREO");
-    EXPECT_EQ(f.motionState[5], 5);
+    EXPECT_EQ(f.motionState[5], 8);
     f.attacking = 1;
     ticks(1, {""});
     EXPECT_EQ(anim(1), "USAR-ITEM");
@@ -492,6 +493,6 @@ TEST(Commands, TheItemMotionCancelsTheLauncherIntoTheItem) {
     twoFighters();
     gs.fighter(1).items[0] = 4;
     gs.fighter(1).attacking = 1;
-    ticks(1, {"D", "DL", "L", "", "", "", "", "", "", "L34"});
+    ticks(1, {"D", "DL", "L", "", "", "", "", "", "", "L6"});
     EXPECT_EQ(gs.fighter(1).motionState[5], 0) << "too slow";
 }

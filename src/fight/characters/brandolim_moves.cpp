@@ -1,8 +1,9 @@
-// Seu Brandolim's own animations so far: the combo launcher, the two throws, the taunt, the
+// Seu Brandolim's own animations: the combo launcher, the two throws, the taunt, the
 // victory dances and the defeat (the taunt slot of the commands, the round result and the
-// victory screen play the last four).
-// He turns to the camera for the last four; the long ones loop on their middle frames.
+// victory screen play the last four), then his specials and supers.
+// He turns to the camera for the taunt and after; the long ones loop on their middle frames.
 #include <cmath>
+#include <vector>
 
 #include "fight/characters/character_script.h"
 #include "shell/game_state.h"
@@ -175,6 +176,12 @@ constexpr CommonAnimation rows[] = {
 
 } // namespace
 
+// His own rows, then his specials and supers.
 std::span<const CommonAnimation> brandolimMoves() {
-    return rows;
+    static const std::vector<CommonAnimation> all = [] {
+        std::vector<CommonAnimation> v(std::begin(rows), std::end(rows));
+        for (const CommonAnimation& row : brandolimSpecialMoves()) v.push_back(row);
+        return v;
+    }();
+    return all;
 }

@@ -50,6 +50,8 @@ const CharacterScript& brandolimScript();
 // The animations each character plays with its own poses: the combo launcher, the taunt,
 // the victory dances and the defeat.
 std::span<const CommonAnimation> torvelMoves();
+// Torvel's specials and supers, played as part of his own animations.
+std::span<const CommonAnimation> torvelSpecialMoves();
 std::span<const CommonAnimation> brandolimMoves();
 
 // The combo launcher both characters share: a lunge with a rising uppercut. Poses +76 and
@@ -81,3 +83,6 @@ void turnVictim(AnimationTick& t);
 void playVictimKeys(AnimationTick& t, std::span<const KeyRule> rules);
 // Solidity and intangibility of both fighters.
 void setBothBodies(AnimationTick& t, u8 solid, u8 intangible);
+
+// Seu Brandolim's specials and supers; brandolimMoves() includes them.
+std::span<const CommonAnimation> brandolimSpecialMoves();

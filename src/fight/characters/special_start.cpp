@@ -2,8 +2,9 @@
 #include "fight/characters/specials.h"
 #include "shell/game_state.h"
 
+// A super's follow-ups ("...-ACERTANDO-...") are paid for by the super that led to them.
 bool isSuperMove(std::string_view name) {
-    return name.starts_with("SUPER-");
+    return name.starts_with("SUPER-") && name.find("-ACERTANDO") == std::string_view::npos;
 }
 
 bool startSpecial(int index, std::string_view name, std::span<const AttackRow> windows) {

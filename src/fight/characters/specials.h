@@ -10,7 +10,7 @@
 void torvelSpecial(int index, std::string_view name);
 void brandolimSpecial(int index, std::string_view name);
 
-// True for the supers ("SUPER-..."), which spend stocks.
+// True for the supers ("SUPER-..."), which spend stocks; not for their follow-ups.
 bool isSuperMove(std::string_view name);
 // Starts a special or super whose own rules have allowed it. A super needs a stock for
 // "-FRACO" and two for "-FORTE" (false, nothing started, when they are missing), marks them

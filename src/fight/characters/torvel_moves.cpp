@@ -1,6 +1,9 @@
-// Torvel's own animations so far: the combo launcher, the two throws, the taunt, the
-// victory dances and the defeat (the taunt slot of the commands, the round result and the
-// victory screen play the last four).
+// Torvel's own animations: the combo launcher, the two throws, the taunt, the victory
+// dances and the defeat (the taunt slot of the commands, the round result and the victory
+// screen play the last four), then his specials and supers.
+#include <iterator>
+#include <vector>
+
 #include "fight/characters/character_script.h"
 #include "fight/objects.h"
 #include "shell/game_state.h"
@@ -160,6 +163,13 @@ constexpr CommonAnimation rows[] = {
 
 } // namespace
 
+// The rows above followed by the specials, joined once on first use.
 std::span<const CommonAnimation> torvelMoves() {
-    return rows;
+    static const std::vector<CommonAnimation> all = [] {
+        std::vector<CommonAnimation> v(std::begin(rows), std::end(rows));
+        const auto specials = torvelSpecialMoves();
+        v.insert(v.end(), specials.begin(), specials.end());
+        return v;
+    }();
+    return all;
 }

@@ -7,7 +7,10 @@ constexpr N standing[] = {"PARADO", "DEFESA-ALTA", "SOFRE-ATAQUE-ALTO-1", "SOFRE
                           "SOFRE-ATAQUE-BAIXO"};
 constexpr N crouched[] = {"AGACHAR", "DEFESA-BAIXA"};
 constexpr N antiAir[] = {"GOLPE-ANTI-AEREO-FRACO", "GOLPE-ANTI-AEREO-FORTE"};
-constexpr N spinKick[] = {"GOLPE-CHUTE-GIRAR-FRACO", "GOLPE-CHUTE-GIRAR-FORTE"};
+// The spinning advance is the move this box row names "GOLPE-CHUTE-GIRAR", a name no
+// move of his carries; both names are kept.
+constexpr N spinKick[] = {"GOLPE-CURTA-DISTANCIA-FRACO", "GOLPE-CURTA-DISTANCIA-FORTE",
+                          "GOLPE-CHUTE-GIRAR-FRACO", "GOLPE-CHUTE-GIRAR-FORTE"};
 constexpr N dive[] = {"GOLPE-AEREO-FRACO", "GOLPE-AEREO-FORTE"};
 
 constexpr BodyBoxRow boxes[] = {
