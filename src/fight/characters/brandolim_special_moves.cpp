@@ -13,14 +13,6 @@
 
 namespace {
 
-bool strong(const AnimationTick& t) {
-    return t.w.anim.view().ends_with("-FORTE");
-}
-
-f64 byStrength(const AnimationTick& t, f64 weak, f64 strongValue) {
-    return strong(t) ? strongValue : weak;
-}
-
 // Every special and super; the six specials (not follow-ups nor supers) add 6 power at
 // frame 4.
 void attack(AnimationTick& t, bool addsPower) {
@@ -63,12 +55,7 @@ void follow(AnimationTick& t, std::string_view followUp, f64 distance) {
     t.w.anim = t.f.anim;
     t.w.queuedAnim = t.f.queuedAnim;
     t.w.frame = t.f.frame;
-    t.o.anim = "SOFRE-ATAQUE-ALTO-1";
-    holdVictim(t, distance);
-    t.o.slideSpeed = 0;
-    t.o.jumpVelX = 0;
-    t.f.bodySolid = 0;
-    t.o.bodySolid = 0;
+    seizeOpponent(t, distance);
 }
 
 // The carbine shot: he shoulders the carbine (+78..+80), fires at frame 8 and recoils.
@@ -302,7 +289,7 @@ constexpr KeyRule elbowStrongKeys[] = {
 void elbowCharge(AnimationTick& t) {
     personagem& f = t.f;
     const f64 fr = t.frame();
-    const bool s = strong(t);
+    const bool s = strongMove(t);
     const f64 leap = s ? 48 : 33;
     attack(t, false);
     f.specialAttacking = 1;
@@ -360,8 +347,8 @@ void grabbingDash(AnimationTick& t) {
     if (fr >= 10 && fr <= 19) speedLines(t);
     if (fr > 10 && caught(t)) {
         follow(t,
-               strong(t) ? "SUPER-GOLPE-SEQUENCIA-ACERTANDO-FORTE"
-                         : "SUPER-GOLPE-SEQUENCIA-ACERTANDO-FRACO",
+               strongMove(t) ? "SUPER-GOLPE-SEQUENCIA-ACERTANDO-FORTE"
+                             : "SUPER-GOLPE-SEQUENCIA-ACERTANDO-FRACO",
                1.3);
         t.o.posY = 0;
     }
@@ -372,7 +359,7 @@ constexpr int beatingPoses[10] = {31, 33, 31, 35, 37, 31, 35, 33, 37, 35};
 
 void beating(AnimationTick& t) {
     personagem& f = t.f;
-    const bool s = strong(t);
+    const bool s = strongMove(t);
     attack(t, false);
     f.specialAttacking = 1;
     f.comboHold = 3;

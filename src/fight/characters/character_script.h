@@ -83,6 +83,17 @@ void turnVictim(AnimationTick& t);
 void playVictimKeys(AnimationTick& t, std::span<const KeyRule> rules);
 // Solidity and intangibility of both fighters.
 void setBothBodies(AnimationTick& t, u8 solid, u8 intangible);
+// A special's blow caught the opponent: it staggers in "SOFRE-ATAQUE-ALTO-1", held
+// `distance` away on its side and stopped, and the two bodies pass through each other.
+void seizeOpponent(AnimationTick& t, f64 distance);
+
+// The strength of a special or super comes from its name: "-FORTE" is strong.
+inline bool strongMove(const AnimationTick& t) {
+    return t.w.anim.view().ends_with("-FORTE");
+}
+inline f64 byStrength(const AnimationTick& t, f64 weak, f64 strongValue) {
+    return strongMove(t) ? strongValue : weak;
+}
 
 // Seu Brandolim's specials and supers; brandolimMoves() includes them.
 std::span<const CommonAnimation> brandolimSpecialMoves();

@@ -84,3 +84,12 @@ void setBothBodies(AnimationTick& t, u8 solid, u8 intangible) {
         p->intangible = intangible;
     }
 }
+
+void seizeOpponent(AnimationTick& t, f64 distance) {
+    t.o.anim = "SOFRE-ATAQUE-ALTO-1";
+    holdVictim(t, distance);
+    t.o.slideSpeed = 0;
+    t.o.jumpVelX = 0;
+    t.f.bodySolid = 0;
+    t.o.bodySolid = 0;
+}

@@ -15,14 +15,6 @@ namespace {
 
 constexpr u8 slingshot = 16;
 
-bool strong(const AnimationTick& t) {
-    return t.w.anim.view().ends_with("-FORTE");
-}
-
-f64 byStrength(const AnimationTick& t, f64 weak, f64 strongValue) {
-    return strong(t) ? strongValue : weak;
-}
-
 // +1 ahead of the fighter in x, -1 behind it.
 f64 ahead(const AnimationTick& t) {
     return t.facingLeft() ? -1 : 1;
@@ -59,9 +51,9 @@ void shoot(AnimationTick& t, int at, int putAway, u8 kind, f64 width, f64 height
     if (fr < putAway) f.parts[slingshot].visible = 1;
     if (fr != at) return;
     const f64 side = ahead(t);
-    spawnObject(static_cast<u8>(kind + (strong(t) ? 1 : 0)), "-", objectWhite, f.posX + 0.2 * side,
-                f.posY + 2.1, f.posZ + 0.2 * side, width, height, t.facingLeft() ? 180 : 0,
-                static_cast<u8>(t.index));
+    spawnObject(static_cast<u8>(kind + (strongMove(t) ? 1 : 0)), "-", objectWhite,
+                f.posX + 0.2 * side, f.posY + 2.1, f.posZ + 0.2 * side, width, height,
+                t.facingLeft() ? 180 : 0, static_cast<u8>(t.index));
 }
 
 constexpr KeyRule stoneKeys[] = {
@@ -210,13 +202,8 @@ void catchOpponent(AnimationTick& t) {
     personagem& o = t.o;
     if (!(o.anim == "SOFRE-ATAQUE-ALTO-2" || o.anim == "SOFRE-ATAQUE-AR")) return;
     if (!(gs.fighterGap < 1.7) || !(t.frame() > 6)) return;
-    o.anim = "SOFRE-ATAQUE-ALTO-1";
-    holdVictim(t, 1.2);
+    seizeOpponent(t, 1.2);
     o.posY = t.f.posY;
-    o.slideSpeed = 0;
-    o.jumpVelX = 0;
-    t.f.bodySolid = 0;
-    o.bodySolid = 0;
     gs.effectTimers[1] = 5;
 }
 
