@@ -5,15 +5,15 @@
 
 #include <string>
 
+#include "app/frame.h"
+#include "app/key_events.h"
+#include "app/startup.h"
 #include "fight/objects.h"
 #include "platform/audio.h"
 #include "platform/joystick.h"
 #include "platform/keys.h"
 #include "platform/window.h"
-#include "shell/frame.h"
 #include "shell/game_state.h"
-#include "shell/key_events.h"
-#include "shell/startup.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 
 #include <string>
 
+#include "app/frame.h"
+#include "app/startup.h"
 #include "platform/audio.h"
 #include "platform/window.h"
-#include "shell/frame.h"
 #include "shell/game_state.h"
-#include "shell/startup.h"
 #include "shell/state_dump.h"
 
 namespace {

@@ -12,15 +12,14 @@
 #include "match/item_drop.h"
 #include "match/round_phases.h"
 #include "match/round_result.h"
-#include "menus/options_menu.h"
 #include "platform/gfx.h"
 #include "render/arena_draw.h"
 #include "render/banner_box.h"
 #include "render/fighter_renderer.h"
+#include "render/screen_effects.h"
 #include "render/sprites.h"
 #include "shell/game_state.h"
 #include "shell/rounding.h"
-#include "shell/screen_effects.h"
 
 namespace {
 
@@ -130,10 +129,7 @@ void pauseDisplay() {
     if (gs.pauseCycle > 50) gs.pauseCycle = 0;
     if (gs.paused == 1 && gs.pauseCycle <= 30)
         drawBanner(0, {0, 0, 0}, "PAUSA", -0.8, -0.5, 0.8, -0.7, 100);
-    if (gs.pauseMenuOpen == 1) {
-        drawBanner(0, {0, 0, 0}, "", -3.5, 1.8, 3.5, -3.5, 100);
-        optionsMenu();
-    }
+    if (gs.pauseMenuOpen == 1) drawBanner(0, {0, 0, 0}, "", -3.5, 1.8, 3.5, -3.5, 100);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
-// The battle scene "BATALHA": one tick advances the fight by one step and draws it.
+// The battle scene "BATALHA": one tick advances the fight by one step and draws it, up to
+// the veil of the options menu; the menu itself is laid over it by the menus.
 #pragma once
 
 void battleScene();

@@ -3,7 +3,6 @@
 #include "fight/animation.h"
 #include "fight/fighter_update.h"
 #include "fight/objects.h"
-#include "menus/options_menu.h"
 #include "platform/gfx.h"
 #include "render/arena_draw.h"
 #include "render/fighter_renderer.h"
@@ -13,7 +12,6 @@
 #include "shell/game_state.h"
 #include "shell/rng.h"
 #include "shell/rounding.h"
-#include "shell/screen_effects.h"
 
 namespace {
 
@@ -100,11 +98,4 @@ void victoryScene() {
 
     gfx().disable(GL::DEPTH_TEST);
     drawTitles(winner);
-    if (gs.victoryTimer <= 25) {
-        gs.optionsScreen = "OPCOES-JOGO-3";
-        optionsMenu();
-        gs.pauseCycle += 1;
-        if (gs.pauseCycle > 50) gs.pauseCycle = 0;
-    }
-    runScreenEffects();
 }

@@ -1,6 +1,6 @@
 #include "menus/configuration_menu.h"
 
-#include "shell/screen_effects.h"
+#include "render/screen_effects.h"
 
 void configurationMenuScene() {
     runScreenEffects();

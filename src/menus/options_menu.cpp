@@ -9,11 +9,11 @@
 #include "platform/keys.h"
 #include "render/arena_setup.h"
 #include "render/banner_box.h"
+#include "render/screen_effects.h"
 #include "render/sprites.h"
 #include "render/text.h"
 #include "shell/game_state.h"
 #include "shell/input.h"
-#include "shell/screen_effects.h"
 
 namespace options {
 

@@ -1,6 +1,6 @@
 #include "menus/selection_screens.h"
 
-#include "shell/screen_effects.h"
+#include "render/screen_effects.h"
 
 void fighterSelectionScene() {
     runScreenEffects();

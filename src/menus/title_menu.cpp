@@ -1,6 +1,6 @@
 #include "menus/title_menu.h"
 
-#include "shell/screen_effects.h"
+#include "render/screen_effects.h"
 
 void titleMenuScene() {
     runScreenEffects();

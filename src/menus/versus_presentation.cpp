@@ -7,11 +7,11 @@
 #include "platform/gfx.h"
 #include "render/fighter_renderer.h"
 #include "render/lights.h"
+#include "render/screen_effects.h"
 #include "render/sprites.h"
 #include "render/text.h"
 #include "shell/game_state.h"
 #include "shell/input.h"
-#include "shell/screen_effects.h"
 
 namespace {
 

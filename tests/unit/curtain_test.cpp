@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "shell/key_events.h"
+#include "app/key_events.h"
+#include "render/screen_effects.h"
 #include "shell/rng.h"
-#include "shell/screen_effects.h"
 #include "test_support.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "app/frame.h"
 #include "platform/audio.h"
-#include "shell/frame.h"
 #include "test_support.h"
 
 TEST(FrameEnd, EndsTwentyFiveMillisecondsLaterButWithinItsSecond) {

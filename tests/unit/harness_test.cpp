@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include "shell/command_line.h"
+#include "app/command_line.h"
 #include "shell/input_script.h"
 #include "shell/state_dump.h"
 #include "test_support.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/frame.h"
+#include "app/frame.h"
 #include "shell/input.h"
 #include "test_support.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/key_events.h"
+#include "app/key_events.h"
 #include "test_support.h"
 
 namespace {

@@ -6,6 +6,7 @@
 #include "match/round_result.h"
 #include "match/victory_screen.h"
 #include "menus/options_menu.h"
+#include "menus/scene_menus.h"
 #include "recording_gfx.h"
 
 namespace {
@@ -210,13 +211,13 @@ TEST(VictoryScreen, OffersTheRematchAfterTwentyFiveTicksAndLaunchesRockets) {
     gs.victoryTimer = 50;
     gs.fighter(2).winStreak = 1;
     int rockets = 0;
-    for (int tick = 1; tick <= 19; ++tick) victoryScene();
+    for (int tick = 1; tick <= 19; ++tick) victorySceneWithMenu();
     EXPECT_EQ(gs.fighter(2).anim, "PARADO") << "idle for the first 20 ticks";
-    for (int tick = 1; tick <= 5; ++tick) victoryScene();
+    for (int tick = 1; tick <= 5; ++tick) victorySceneWithMenu();
     EXPECT_TRUE(gs.optionsScreen.empty());
     EXPECT_TRUE(gs.fighter(2).anim == "VITORIA-1" || gs.fighter(2).anim == "VITORIA-2");
     for (int tick = 1; tick <= 200; ++tick) {
-        victoryScene();
+        victorySceneWithMenu();
         EXPECT_GE(gs.victoryTimer, 1);
         EXPECT_LE(gs.victoryTimer, 25);
         for (const objeto& o : gs.objectPool) rockets += o.kind == 45 ? 1 : 0;

@@ -1,12 +1,12 @@
 // A fresh game as the window's creation leaves it, with no device held.
 #pragma once
 
+#include "app/startup.h"
 #include "platform/audio.h"
 #include "platform/joystick.h"
 #include "platform/keys.h"
 #include "platform/window.h"
 #include "shell/game_state.h"
-#include "shell/startup.h"
 
 inline void freshGame(u32 seed = 1) {
     std::string error;

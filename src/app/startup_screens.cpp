@@ -1,4 +1,4 @@
-#include "shell/startup_screens.h"
+#include "app/startup_screens.h"
 
 #include <string>
 

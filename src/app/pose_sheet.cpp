@@ -1,10 +1,11 @@
-#include "menus/pose_sheet.h"
+#include "app/pose_sheet.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "app/startup.h"
 #include "assets/pose_files.h"
 #include "assets/startup_assets.h"
 #include "fight/fighter_setup.h"
@@ -17,7 +18,6 @@
 #include "render/sprites.h"
 #include "shell/game_state.h"
 #include "shell/rosters.h"
-#include "shell/startup.h"
 
 namespace {
 

@@ -1,23 +1,23 @@
-#include "shell/game_loop.h"
+#include "app/game_loop.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <thread>
 
-#include "menus/pose_sheet.h"
+#include "app/frame.h"
+#include "app/key_events.h"
+#include "app/pose_sheet.h"
+#include "app/startup.h"
 #include "platform/audio.h"
 #include "platform/clock.h"
 #include "platform/joystick.h"
 #include "platform/keys.h"
 #include "platform/png_writer.h"
 #include "platform/window.h"
-#include "shell/frame.h"
 #include "shell/game_state.h"
 #include "shell/input_script.h"
-#include "shell/key_events.h"
 #include "shell/scene_change.h"
-#include "shell/startup.h"
 #include "shell/state_dump.h"
 
 namespace {
@@ -110,12 +110,11 @@ int runGame(const CommandLine& options) {
     formCreate(options.seed);
 
     if (!options.poseSheetPath.empty() || !options.animStripPath.empty()) {
-        const bool ok =
-            options.poseSheetPath.empty()
-                ? writeAnimationStrip(options.animStripPath, options.animName,
-                                      options.animCharacter, error)
-                : writePoseSheet(options.poseSheetPath, options.posesFirst, options.posesLast,
-                                 error);
+        const bool ok = options.poseSheetPath.empty()
+                            ? writeAnimationStrip(options.animStripPath, options.animName,
+                                                  options.animCharacter, error)
+                            : writePoseSheet(options.poseSheetPath, options.posesFirst,
+                                             options.posesLast, error);
         if (!ok) std::fprintf(stderr, "torvel-arena: %s\n", error.c_str());
         audioClose();
         windowClose();

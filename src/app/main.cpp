@@ -1,7 +1,7 @@
 #include <cstdio>
 
-#include "shell/command_line.h"
-#include "shell/game_loop.h"
+#include "app/command_line.h"
+#include "app/game_loop.h"
 
 int main(int argc, char** argv) {
     CommandLine options;

@@ -1,8 +1,9 @@
-#include "shell/frame.h"
+#include "app/frame.h"
 
 #include <algorithm>
 #include <string>
 
+#include "app/scene_dispatch.h"
 #include "platform/audio.h"
 #include "platform/canvas.h"
 #include "platform/clock.h"
@@ -12,7 +13,6 @@
 #include "shell/game_state.h"
 #include "shell/input.h"
 #include "shell/rng.h"
-#include "shell/scene_dispatch.h"
 
 FrameControl frameControl;
 

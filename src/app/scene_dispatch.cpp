@@ -1,15 +1,14 @@
-#include "shell/scene_dispatch.h"
+#include "app/scene_dispatch.h"
 
 #include <string_view>
 
-#include "match/battle_scene.h"
-#include "match/victory_screen.h"
+#include "app/startup_screens.h"
 #include "menus/configuration_menu.h"
+#include "menus/scene_menus.h"
 #include "menus/selection_screens.h"
 #include "menus/title_menu.h"
 #include "menus/versus_presentation.h"
 #include "shell/game_state.h"
-#include "shell/startup_screens.h"
 
 namespace {
 
@@ -31,8 +30,8 @@ constexpr SceneEntry sceneTable[] = {
     {"SELECAO-LUTADOR", fighterSelectionScene},
     {"SELECAO-CENARIO", arenaSelectionScene},
     {"VS-APRESENTACAO", versusPresentationScene},
-    {"BATALHA", battleScene},
-    {"VS-VITORIA", victoryScene},
+    {"BATALHA", battleSceneWithOptions},
+    {"VS-VITORIA", victorySceneWithMenu},
 };
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "shell/command_line.h"
+#include "app/command_line.h"
 
 #include <charconv>
 #include <string_view>
@@ -104,7 +104,8 @@ bool parseCommandLine(int argc, const char* const* argv, CommandLine& out, std::
             (arg == "--anim" ? out.animName : out.animStripPath) = std::string(v);
         } else if (arg == "--character") {
             if (!value(v)) return false;
-            if (!parseNumber(v, out.animCharacter) || out.animCharacter < 1 || out.animCharacter > 2) {
+            if (!parseNumber(v, out.animCharacter) || out.animCharacter < 1 ||
+                out.animCharacter > 2) {
                 error = "--character wants 1 or 2, not '" + std::string(v) + "'";
                 return false;
             }

@@ -1,4 +1,4 @@
-#include "shell/screen_effects.h"
+#include "render/screen_effects.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,12 +1,12 @@
-#include "shell/key_events.h"
+#include "app/key_events.h"
 
 #include <string_view>
 
+#include "app/startup.h"
 #include "platform/keys.h"
+#include "render/screen_effects.h"
 #include "shell/game_state.h"
 #include "shell/input.h"
-#include "shell/screen_effects.h"
-#include "shell/startup.h"
 
 namespace {
 
