@@ -1,5 +1,6 @@
 #include "assets/config_file.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <fstream>
@@ -17,10 +18,12 @@ std::string line(long long v) {
     return std::to_string(v) + "\r\n";
 }
 
+// A whole line that is a number, clamped into low..high.
 bool number(const std::string& text, long long low, long long high, long long& out) {
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
-    return ec == std::errc() && end == text.data() + text.size() && !text.empty() && out >= low &&
-           out <= high;
+    if (ec != std::errc() || end != text.data() + text.size() || text.empty()) return false;
+    out = std::clamp(out, low, high);
+    return true;
 }
 
 } // namespace
@@ -73,7 +76,9 @@ bool applyConfigText(const std::string& text) {
     }
     if (lines.size() != 42) return false;
 
-    // Read into a copy and keep it only when every line is valid.
+    // Read into a copy and keep it only when every line is a number (or a key). Numbers
+    // are clamped to what the configuration screens allow, so a hand-edited file cannot
+    // bring a setting the game has no picture or rule for.
     GameState next = gs;
     long long v = 0;
     struct Field {
@@ -83,11 +88,11 @@ bool applyConfigText(const std::string& text) {
     static const Field fields[11] = {
         {0, 5, [](GameState& g, long long x) { g.difficulty = static_cast<u8>(x); }},
         {1, 4, [](GameState& g, long long x) { g.roundTimeSetting = static_cast<u8>(x); }},
-        {1, 5, [](GameState& g, long long x) { g.roundsSetting = static_cast<u8>(x); }},
+        {1, 3, [](GameState& g, long long x) { g.roundsSetting = static_cast<u8>(x); }},
         {1, 5, [](GameState& g, long long x) { g.damageLevel = static_cast<u8>(x); }},
         {1, 3, [](GameState& g, long long x) { g.controlMode = static_cast<u8>(x); }},
-        {-10000, 0, [](GameState& g, long long x) { g.musicVolume = static_cast<i32>(x); }},
-        {-10000, 0, [](GameState& g, long long x) { g.soundVolume = static_cast<i32>(x); }},
+        {-2000, 0, [](GameState& g, long long x) { g.musicVolume = static_cast<i32>(x); }},
+        {-2000, 0, [](GameState& g, long long x) { g.soundVolume = static_cast<i32>(x); }},
         {-10000, 0, [](GameState& g, long long x) { g.thirdVolume = static_cast<i32>(x); }},
         {0, 1, [](GameState& g, long long x) { g.outlinesOn = static_cast<u8>(x); }},
         {0, 1, [](GameState& g, long long x) { g.flashOn = static_cast<u8>(x); }},

@@ -9,7 +9,8 @@ std::string configText();
 // Writes "Config.dat" in the working directory through a temporary file and a rename, so
 // a crash never leaves half a file. False if it could not be written.
 bool saveConfig();
-// Reads "Config.dat" back when present and well formed; otherwise nothing changes.
+// Reads "Config.dat" back when present and well formed (42 lines of numbers and keys);
+// otherwise nothing changes. Numbers are clamped to the ranges the menus allow.
 bool loadConfig();
 // Applies a configuration text when it is well formed.
 bool applyConfigText(const std::string& text);

@@ -12,7 +12,8 @@ constexpr std::string_view crouching[] = {"", "SOCO-FRACO-AGACHADO", "CHUTE-FRAC
 constexpr std::string_view inTheAir[] = {"", "SOCO-FRACO-AR", "CHUTE-FRACO-AR", "SOCO-FORTE-AR",
                                          "CHUTE-FORTE-AR"};
 
-// The attack a button press queues while the current one leaves a chain window open.
+// The attack a button press queues while the current one leaves a chain window open:
+// weak punch, then weak kick, then strong punch; either weak blow into the strong kick.
 struct Chain {
     std::string_view from;
     int button;
@@ -22,10 +23,12 @@ constexpr Chain chains[] = {
     {"SOCO-FRACO", 2, "CHUTE-FRACO"},
     {"SOCO-FRACO", 3, "SOCO-FORTE"},
     {"SOCO-FRACO", 4, "CHUTE-FORTE"},
+    {"CHUTE-FRACO", 3, "SOCO-FORTE"},
     {"CHUTE-FRACO", 4, "CHUTE-FORTE"},
     {"SOCO-FRACO-AGACHADO", 2, "CHUTE-FRACO-AGACHADO"},
     {"SOCO-FRACO-AGACHADO", 3, "SOCO-FORTE-AGACHADO"},
     {"SOCO-FRACO-AGACHADO", 4, "CHUTE-FORTE-AGACHADO"},
+    {"CHUTE-FRACO-AGACHADO", 3, "SOCO-FORTE-AGACHADO"},
     {"CHUTE-FRACO-AGACHADO", 4, "CHUTE-FORTE-AGACHADO"},
 };
 

@@ -34,9 +34,10 @@ void setPartHitRadii(int index, int part, f64 rx, f64 ry, f64 rz) {
 }
 
 void registerFighter(int index, u8 character, std::span<const std::string_view> roster) {
+    personagem& f = gs.fighter(index);
+    f.character = character;
     const CharacterSheet* sheet = characterSheet(character);
     if (!sheet) return;
-    personagem& f = gs.fighter(index);
     for (partecorpo& p : f.parts) {
         p.model = 0;
         p.parent = 0;
@@ -65,7 +66,6 @@ void registerFighter(int index, u8 character, std::span<const std::string_view> 
     }
     f.airComboRoute = sheet->airComboRoute;
     f.displayName = character < roster.size() ? roster[character] : std::string_view{};
-    f.character = character;
 }
 
 void resetForMatch(int index) {

@@ -32,6 +32,8 @@ struct CharacterSheet {
 // Character n's sheet, or null for a roster entry without a body.
 const CharacterSheet* characterSheet(u8 character);
 
+// Sets `character`; a character with a body also gets its parts, moves, speeds and name,
+// while any other number (0 = none, as an empty selection cell) builds nothing.
 void registerFighter(int index, u8 character, std::span<const std::string_view> roster);
 void setPart(int index, int part, std::string_view name, u8 parent, u32 tint, f64 pivotX,
              f64 pivotY, f64 pivotZ, u8 model);

@@ -274,7 +274,8 @@ TEST(Commands, ChainsQueueTheNextAttackWhileTheWindowIsOpen) {
         {"SOCO-FRACO", 3, "", "3", "SOCO-FORTE"},
         {"SOCO-FRACO", 3, "", "4", "CHUTE-FORTE"},
         {"CHUTE-FRACO", 3, "", "4", "CHUTE-FORTE"},
-        {"CHUTE-FRACO", 3, "", "3", ""},
+        {"CHUTE-FRACO", 3, "", "3", "SOCO-FORTE"},
+        {"CHUTE-FRACO", 3, "", "1", ""},
         {"SOCO-FORTE", 3, "", "4", ""},
         {"SOCO-FRACO", 0, "", "2", ""},
         {"SOCO-FRACO", 3, "SOCO-FORTE", "2", "SOCO-FORTE"},
@@ -282,6 +283,7 @@ TEST(Commands, ChainsQueueTheNextAttackWhileTheWindowIsOpen) {
         {"SOCO-FRACO-AGACHADO", 3, "", "D2", "CHUTE-FRACO-AGACHADO"},
         {"SOCO-FRACO-AGACHADO", 3, "", "D3", "SOCO-FORTE-AGACHADO"},
         {"CHUTE-FRACO-AGACHADO", 3, "", "D4", "CHUTE-FORTE-AGACHADO"},
+        {"CHUTE-FRACO-AGACHADO", 3, "", "D3", "SOCO-FORTE-AGACHADO"},
     };
     for (const Case& c : cases) {
         twoFighters();

@@ -62,10 +62,16 @@ TEST(Registration, RosterEntriesWithoutABodyBuildNothing) {
     freshGame();
     for (u8 c : {u8(0), u8(3), u8(5), u8(9)}) {
         registerFighter(1, c, fighterRoster);
-        EXPECT_EQ(gs.fighter(1).character, 0) << int(c);
+        EXPECT_EQ(gs.fighter(1).character, c) << "the number is kept";
         EXPECT_TRUE(gs.fighter(1).displayName.empty()) << int(c);
         EXPECT_EQ(gs.fighter(1).parts[1].model, 0) << int(c);
     }
+    // An empty cell after a previewed fighter: no character, the old body untouched.
+    registerFighter(1, 1, fighterRoster);
+    const u8 model = gs.fighter(1).parts[1].model;
+    registerFighter(1, 0, fighterRoster);
+    EXPECT_EQ(gs.fighter(1).character, 0);
+    EXPECT_EQ(gs.fighter(1).parts[1].model, model);
 }
 
 TEST(Resets, MatchAndRoundStartValues) {
