@@ -1,6 +1,8 @@
 #include "app/command_line.h"
 
+#include <algorithm>
 #include <charconv>
+#include <iterator>
 #include <string_view>
 
 namespace {
@@ -28,6 +30,10 @@ const char* commandLineHelp() {
            "\n"
            "Options:\n"
            "  --help           show this text and exit\n"
+           "  --title          skip the start-up choice screens: set up the display and\n"
+           "                   open the title screen, the game's menus\n"
+           "  --size WxH       the display size with --title: 640x480, 800x600 (the\n"
+           "                   default), 1024x768 or 1280x1024\n"
            "  --headless       no window, no sound output, no frame pacing; the game runs\n"
            "                   the same code and reaches the same states\n"
            "  --seed N         seed the random generator with N (default: the clock)\n"
@@ -58,6 +64,7 @@ const char* commandLineHelp() {
 }
 
 bool parseCommandLine(int argc, const char* const* argv, CommandLine& out, std::string& error) {
+    bool sizeGiven = false;
     for (int i = 1; i < argc; ++i) {
         std::string_view arg = argv[i];
         auto value = [&](std::string_view& v) {
@@ -77,6 +84,19 @@ bool parseCommandLine(int argc, const char* const* argv, CommandLine& out, std::
             out.trace = true;
         } else if (arg == "--stats") {
             out.stats = true;
+        } else if (arg == "--title") {
+            out.title = true;
+        } else if (arg == "--size") {
+            if (!value(v)) return false;
+            constexpr std::string_view sizes[] = {"640x480", "800x600", "1024x768", "1280x1024"};
+            const auto* size = std::find(std::begin(sizes), std::end(sizes), v);
+            if (size == std::end(sizes)) {
+                error = "--size wants 640x480, 800x600, 1024x768 or 1280x1024, not '" +
+                        std::string(v) + "'";
+                return false;
+            }
+            out.displaySize = static_cast<u8>(size - std::begin(sizes) + 1);
+            sizeGiven = true;
         } else if (arg == "--seed") {
             if (!value(v)) return false;
             u32 seed = 0;
@@ -131,6 +151,10 @@ bool parseCommandLine(int argc, const char* const* argv, CommandLine& out, std::
             error = "unknown option '" + std::string(arg) + "' (see --help)";
             return false;
         }
+    }
+    if (sizeGiven && !out.title) {
+        error = "--size is the display size of --title; the start-up screens choose it otherwise";
+        return false;
     }
     if (out.headless && (!out.poseSheetPath.empty() || !out.animStripPath.empty())) {
         error = "--pose-sheet and --anim-strip need a window; they cannot be used with --headless";

@@ -22,6 +22,8 @@ struct CommandLine {
     std::vector<TickFile> shots;
     bool trace = false;
     bool stats = false;
+    bool title = false;
+    u8 displaySize = 2; // 1..4: 640x480, 800x600, 1024x768, 1280x1024
     std::string poseSheetPath;
     int posesFirst = 1, posesLast = 221;
     std::string animStripPath, animName;

@@ -121,6 +121,8 @@ int runGame(const CommandLine& options) {
         return ok ? 0 : 1;
     }
 
+    if (options.title) startOnTitle(options.displaySize);
+
     int status = 0;
     std::vector<std::int64_t> workTimes;
     std::size_t nextEvent = 0;

@@ -4,6 +4,7 @@
 
 #include "app/startup_screens.h"
 #include "menus/configuration_menu.h"
+#include "menus/mode_menu.h"
 #include "menus/scene_menus.h"
 #include "menus/selection_screens.h"
 #include "menus/title_menu.h"

@@ -183,7 +183,12 @@ bool startupChoice(u8 key) {
 
 std::int64_t lastLoadingMicros = 0;
 
-void setUpDisplay(u8 resolution) {
+void startOnTitle(u8 resolution) {
+    gs.resolutionChoice = resolution;
+    setUpDisplay(resolution, true);
+}
+
+void setUpDisplay(u8 resolution, bool title) {
     const std::int64_t start = monotonicMicros();
     const DisplaySize size = displaySizes[resolution - 1];
     const int w = size.width, half = w / 2;
@@ -215,8 +220,8 @@ void setUpDisplay(u8 resolution) {
 
     windowSetSize(w, size.height);
     if (!(gs.sceneName == "ERRO")) {
-        switchScene("VS-APRESENTACAO");
-        gs.versusTimer = 150;
+        switchScene(title ? "OPCOES" : "VS-APRESENTACAO");
+        if (!title) gs.versusTimer = 150;
     }
     windowCenter();
     lastLoadingMicros = monotonicMicros() - start;

@@ -14,7 +14,10 @@ void formCreate(std::optional<u32> seed);
 void GLInit();
 // The start-up choices of the key handler; returns true when the key was consumed.
 bool startupChoice(u8 key);
-// Display set-up and loading for resolution choice 1..4.
-void setUpDisplay(u8 resolution);
+// Display set-up and loading for resolution choice 1..4; the game then opens on the
+// versus presentation (after the start-up choices) or on the title screen (--title).
+void setUpDisplay(u8 resolution, bool title = false);
+// --title: no start-up choices; the display is set up at once and the title opens.
+void startOnTitle(u8 resolution);
 // How long the last display set-up took, loading included, in microseconds (--stats).
 extern std::int64_t lastLoadingMicros;

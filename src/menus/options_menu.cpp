@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "fight/fighter_setup.h"
+#include "fight/objects.h"
 #include "menus/options_screens.h"
 #include "platform/keys.h"
 #include "render/arena_setup.h"
@@ -121,13 +122,32 @@ void applyDirections() {
     if (pressed(gs.menuInput.right, gs.menuInputPrev.right)) gs.menuColumn += 1;
 }
 
-// After the match: one row that starts the next match in the same arena.
-void afterMatchMenu() {
-    gs.menuCursor = 1;
-    drawBanner(0, black, "", -2.2, -2.3, 2.2, -2.9, 110);
-    drawRow("LUTAR NOVAMENTE", -2.6, true);
-    drawHintLine(hintText(1, "/BT1-aCONFIRMA"), -3.2, -3.15);
-    if (!confirmPressed() || gs.inputLock != 0 || gs.transitionTimer() != 0) return;
+// "TELA INICIAL": the fight ends with no result recorded, every effect and phase stops,
+// the fighters are made ready for a new match and the title opens under the curtain.
+void leaveForTitle() {
+    gs.pauseMenuOpen = 0;
+    gs.paused = 0;
+    gs.optionsScreen = "";
+    gs.effectTimers = {};
+    gs.worldFrozen = 0;
+    gs.hitStop = 0;
+    gs.introTimer = 0;
+    gs.timeOverTimer = 0;
+    gs.knockOutTimer = 0;
+    gs.resultTimer = 0;
+    gs.victoryTimer = 0;
+    gs.frameDelayExtra = 0;
+    gs.superOwner = 0;
+    clearObjects();
+    for (int i = 1; i <= 2; ++i) {
+        resetForMatch(i);
+        resetForRound(i);
+    }
+    gs.soundRequest = 19;
+    requestScene("OPCOES");
+}
+
+void rematch() {
     requestScene("BATALHA", 30);
     gs.soundRequest = 19;
     gs.optionsScreen = "";
@@ -137,6 +157,22 @@ void afterMatchMenu() {
     gs.roundNumber = 1;
     gs.lightingVariant = 1;
     arenaSetup(gs.arena);
+}
+
+// After the match: the next match in the same arena, or the title screen.
+void afterMatchMenu() {
+    clampCursor(1, 2);
+    constexpr f64 rowY[] = {-2.35, -2.8};
+    drawBanner(0, black, "", -2.4, -2.05, 2.4, -3.05, 110);
+    drawRowBand(rowY[gs.menuCursor - 1], 0.2, -2.2, 2.2);
+    drawRow("LUTAR NOVAMENTE", rowY[0], gs.menuCursor == 1, 0.85);
+    drawRow("TELA INICIAL", rowY[1], gs.menuCursor == 2, 0.85);
+    drawHintLine(hintText(1, "/BT1-aCONFIRMA"), -3.2, -3.2);
+    if (!confirmPressed() || gs.inputLock != 0 || gs.transitionTimer() != 0) return;
+    if (gs.menuCursor == 1)
+        rematch();
+    else
+        leaveForTitle();
 }
 
 // A row of a menu list: its label and where confirming it leads (cursor 0 leaves the
@@ -236,8 +272,7 @@ void quitGame() {
     gs.quitRequested = 1;
 }
 
-// The title menu does not run in this build, so leaving for it is not offered yet.
-constexpr Question titleQuestion{"TELA INICIAL ?", 20, 4, nullptr};
+constexpr Question titleQuestion{"TELA INICIAL ?", 20, 4, leaveForTitle};
 constexpr Question quitQuestion{"SAIR DO JOGO ?", 21, 5, quitGame};
 
 void askQuestion(const Question& q) {
@@ -292,8 +327,9 @@ char keyCharacter(unsigned char code) {
 
 void optionsMenu() {
     applyDirections();
-    // Over a fight the screens sit on a dark veil, so the fight behind stays readable but quiet.
-    if (gs.pauseMenuOpen == 1)
+    // Over a fight or the configuration list the screens sit on a dark veil, so what lies
+    // behind stays readable but quiet.
+    if (gs.pauseMenuOpen == 1 || inTitleConfiguration())
         drawGradientQuad(black, black, 'V', -3.5, 1.8, 3.5, -3.5, depth, 110);
     for (const OptionsScreen& s : screens) {
         if (gs.optionsScreen == s.name) {

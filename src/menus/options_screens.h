@@ -43,6 +43,16 @@ void drawHints(std::string_view hint1, std::string_view hint2);
 // A yes/no question ("SIM" row 1, "NÃO" row 2) under its title band.
 void drawQuestion(int picture, std::string_view title);
 
+// The three control modes as the menus show them: the mode and each player's device.
+struct ControlMode {
+    std::string_view name, player1, player2;
+};
+inline constexpr ControlMode controlModes[] = {
+    {"MODO A", "P1-TECLADO", "P2-JOYSTICK 1"},
+    {"MODO B", "P1-JOYSTICK 1", "P2-TECLADO"},
+    {"MODO C", "P1-JOYSTICK 1", "P2-JOYSTICK 2"},
+};
+
 // "ICONE" picture of a keypad direction or button character of a motion, 0 for none.
 int motionIcon(char c);
 

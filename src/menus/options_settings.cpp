@@ -7,10 +7,10 @@
 #include "assets/config_file.h"
 #include "menus/options_screens.h"
 #include "render/banner_box.h"
+#include "render/screen_effects.h"
 #include "render/sprites.h"
 #include "render/text.h"
 #include "shell/game_state.h"
-#include "shell/scene_change.h"
 
 namespace options {
 
@@ -26,16 +26,6 @@ void drawIcon(int icon, f64 x, f64 y, f64 size) {
     drawSprite("ICONE", icon, "CENTRO", x, y, size, size, depth, "CENTRO", "", white, 255, 0, 0, 1,
                0, 1);
 }
-
-struct ControlMode {
-    std::string_view name, player1, player2;
-};
-
-constexpr ControlMode controlModes[] = {
-    {"MODO A", "P1-TECLADO", "P2-JOYSTICK 1"},
-    {"MODO B", "P1-JOYSTICK 1", "P2-TECLADO"},
-    {"MODO C", "P1-JOYSTICK 1", "P2-JOYSTICK 2"},
-};
 
 struct Volume {
     std::string_view label;
@@ -173,10 +163,11 @@ void saveQuestionScreen() {
     if (!confirmed && !backPressed()) return;
     if (confirmed && gs.menuCursor == 1) saveConfig();
     if (inTitleConfiguration()) {
+        // Back to the title under the curtain, the list shown while it closes.
         gs.soundRequest = 20;
-        gs.optionsScreen = "";
+        gs.optionsScreen = "OPCOES-ABERTURA";
         gs.inputLock = 5;
-        switchScene("OPCOES");
+        requestScene("OPCOES");
     } else {
         goTo("OPCOES-JOGO-2", 7);
     }
