@@ -12,6 +12,7 @@
 #include "assets/textures.h"
 #include "battle_support.h"
 #include "menus/options_menu.h"
+#include "menus/scene_menus.h"
 #include "recording_gfx.h"
 #include "scratch_dir.h"
 
@@ -204,7 +205,6 @@ TEST(OptionsMenu, QuestionsActOnTheirAnswer) {
         {"SAIR-JOGO", 2, "OPCOES-JOGO-1", 5, 0},
         {"SAIR-JOGO", 1, "SAIR-JOGO", 1, 1},
         {"TELA-PRINCIPAL", 2, "OPCOES-JOGO-1", 4, 0},
-        {"TELA-PRINCIPAL", 1, "TELA-PRINCIPAL", 1, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.screen) + (c.row == 1 ? " SIM" : " NÃO"));
@@ -215,6 +215,47 @@ TEST(OptionsMenu, QuestionsActOnTheirAnswer) {
         EXPECT_EQ(gs.quitRequested, c.quit);
         EXPECT_EQ(gs.pauseMenuOpen, 1);
     }
+}
+
+// "TELA INICIAL ?" yes ends the fight with nothing recorded and leaves for the title under
+// the curtain, the fight standing still behind the closed menu.
+TEST(OptionsMenu, TelaInicialEndsTheFightAndOpensTheTitle) {
+    openOn("TELA-PRINCIPAL", 1);
+    gs.fighter(1).winStreak = 3;
+    for (int i = 1; i <= 2; ++i) {
+        gs.fighter(i).roundsWon = 1;
+        gs.fighter(i).roundMarks[1] = "V0";
+        gs.fighter(i).life = 40;
+        gs.fighter(i).power = 70;
+    }
+    gs.effectTimers = {5, 6, 7, 8, 0};
+    gs.knockOutTimer = 30;
+    gs.frameDelayExtra = 30;
+    gs.hitStop = 4;
+    gs.roundNumber = 2;
+    tickPressing(Press::Confirm);
+
+    EXPECT_EQ(gs.pauseMenuOpen, 0);
+    EXPECT_EQ(gs.paused, 0);
+    EXPECT_TRUE(gs.optionsScreen.empty());
+    EXPECT_EQ(gs.nextScene, "OPCOES");
+    EXPECT_DOUBLE_EQ(gs.transitionTimer(), 30);
+    for (std::size_t k = 1; k <= 4; ++k) EXPECT_EQ(gs.effectTimers[k], 0) << "effect " << k;
+    EXPECT_EQ(gs.knockOutTimer, 0);
+    EXPECT_EQ(gs.frameDelayExtra, 0);
+    EXPECT_EQ(gs.hitStop, 0);
+    EXPECT_EQ(gs.fighter(1).winStreak, 3) << "no match result is recorded";
+    for (int i = 1; i <= 2; ++i) {
+        EXPECT_EQ(gs.fighter(i).roundsWon, 0);
+        EXPECT_EQ(gs.fighter(i).roundMarks[1], "-");
+        EXPECT_EQ(gs.fighter(i).life, 100);
+        EXPECT_EQ(gs.fighter(i).power, 0);
+    }
+    // The curtain runs (the menu no longer holds the fight) and the title comes under it:
+    // the battle runs its effects before the menu, so the curtain starts the tick after.
+    for (int tick = 1; tick <= 16; ++tick) battleSceneWithOptions();
+    EXPECT_EQ(gs.sceneName, "OPCOES");
+    EXPECT_EQ(gs.menuCursor, 1);
 }
 
 TEST(OptionsMenu, ConfirmTogglesEachSwitch) {
@@ -448,7 +489,9 @@ TEST(OptionsMenu, TheSaveQuestionOfTheTitleConfigurationLeavesForTheTitleMenu) {
     gs.sceneName = "CONFIGURACOES";
     gs.pauseMenuOpen = 0;
     tickPressing(Press::Confirm);
-    EXPECT_EQ(gs.sceneName, "OPCOES");
+    EXPECT_EQ(gs.nextScene, "OPCOES") << "under the curtain";
+    EXPECT_DOUBLE_EQ(gs.transitionTimer(), 30);
+    EXPECT_EQ(gs.optionsScreen, "OPCOES-ABERTURA") << "the list shows while it closes";
     EXPECT_EQ(gs.soundRequest, 20);
     EXPECT_FALSE(std::filesystem::exists("Config.dat"));
 }

@@ -261,6 +261,23 @@ TEST(AfterMatchMenu, LutarNovamenteStartsTheNextMatchAtRoundOne) {
     EXPECT_EQ(gs.fighter(1).winStreak, 2) << "streaks outlive the match";
 }
 
+TEST(AfterMatchMenu, TelaInicialLeavesForTheTitleAndKeepsTheStreak) {
+    freshBattle();
+    gs.sceneName = "VS-VITORIA";
+    gs.victoryTimer = 20;
+    gs.fighter(1).winStreak = 2;
+    gs.fighter(1).roundsWon = 2;
+    gs.menuCursor = 2;
+    gs.menuInput.button1 = 1;
+    victorySceneWithMenu();
+    EXPECT_EQ(gs.nextScene, "OPCOES");
+    EXPECT_EQ(gs.fighter(1).roundsWon, 0);
+    EXPECT_EQ(gs.fighter(1).winStreak, 2);
+    gs.menuInput = {};
+    for (int tick = 2; tick <= 16; ++tick) victorySceneWithMenu();
+    EXPECT_EQ(gs.sceneName, "OPCOES");
+}
+
 TEST(AfterMatchMenu, KeyHintsShowTheBoundKey) {
     EXPECT_EQ(keyCharacter('Z'), 'Z');
     EXPECT_EQ(keyCharacter('7'), '7');
