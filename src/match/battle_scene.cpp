@@ -27,13 +27,19 @@ bool phaseRunning() {
     return gs.introTimer > 0 || gs.timeOverTimer > 0 || gs.knockOutTimer > 0 || gs.resultTimer > 0;
 }
 
+// A fight left for the title screen stands still while the curtain closes over it.
+bool leavingForTitle() {
+    return gs.nextScene == "OPCOES";
+}
+
 // After the fight is decided nobody acts; a dizzy fighter only stands.
 bool mayAct(const personagem& f) {
     return f.dizzy < 100 && gs.timeOverTimer == 0 && gs.knockOutTimer == 0 && gs.resultTimer == 0;
 }
 
 void commandStep() {
-    if (gs.pauseMenuOpen != 0 || gs.paused != 0 || gs.effectTimers[3] != 0) return;
+    if (gs.pauseMenuOpen != 0 || gs.paused != 0 || gs.effectTimers[3] != 0 || leavingForTitle())
+        return;
     for (int i = 1; i <= 2; ++i) {
         if (!mayAct(gs.fighter(i)))
             requestAnimation(i, "PARADO");
@@ -137,8 +143,8 @@ void pauseDisplay() {
 void freezeStep() {
     const bool someoneMovesAlone =
         gs.fighter(1).movesWhileFrozen == 1 || gs.fighter(2).movesWhileFrozen == 1;
-    const bool frozen =
-        gs.paused == 1 || gs.pauseMenuOpen == 1 || someoneMovesAlone || gs.effectTimers[3] > 0;
+    const bool frozen = gs.paused == 1 || gs.pauseMenuOpen == 1 || someoneMovesAlone ||
+                        gs.effectTimers[3] > 0 || leavingForTitle();
     gs.worldFrozen = frozen ? 1 : 0;
     // Pause exists only in the fight phase.
     if (gs.paused == 1 && phaseRunning()) gs.paused = 0;

@@ -4,5 +4,6 @@
 
 void battleScene();
 // The freeze of this tick: pause, options menu, a fighter that moves alone, the super
-// flash, then hit-stop, which counts down one frozen tick at a time.
+// flash, the curtain taking the fight to the title screen, then hit-stop, which counts
+// down one frozen tick at a time.
 void freezeStep();

@@ -21,7 +21,9 @@ void replaceLine(const std::string& path, int lineNumber, const std::string& tex
     std::ofstream(path, std::ios::binary) << all;
 }
 
-void truncate(const std::string& path, std::size_t size) { fs::resize_file(path, size); }
+void truncate(const std::string& path, std::size_t size) {
+    fs::resize_file(path, size);
+}
 
 } // namespace
 

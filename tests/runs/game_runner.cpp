@@ -54,7 +54,17 @@ GameRun runGameIn(const std::string& runDir, const std::string& args, bool windo
     fs::path base = fs::temp_directory_path() /
                     ("torvel-run-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
     std::string outPath = base.string() + ".out", errPath = base.string() + ".err";
-    std::string command = "cd '" + runDir + "' && SDL_AUDIODRIVER=dummy ";
+    // The player's folders are a scratch folder's: a run never touches the real ones.
+    const fs::path home =
+        fs::temp_directory_path() / ("torvel-run-tests-" + std::to_string(getpid())) / "home";
+    for (const char* sub : {"config", "data", "cache", "state", "runtime"})
+        fs::create_directories(home / sub);
+    fs::permissions(home / "runtime", fs::perms::owner_all, fs::perm_options::replace);
+    const std::string h = home.string();
+    std::string command = "cd '" + runDir + "' && SDL_AUDIODRIVER=dummy HOME='" + h +
+                          "' XDG_CONFIG_HOME='" + h + "/config' XDG_DATA_HOME='" + h +
+                          "/data' XDG_CACHE_HOME='" + h + "/cache' XDG_STATE_HOME='" + h +
+                          "/state' XDG_RUNTIME_DIR='" + h + "/runtime' ";
     if (windowed) command += "xvfb-run -a -s '-screen 0 1280x1024x24' ";
     command += "./torvel-arena " + args + " >'" + outPath + "' 2>'" + errPath + "'";
     int raw = std::system(command.c_str());

@@ -29,15 +29,15 @@ TEST(Versus, ButtonOneSkipsToFiveButNotAtFive) {
     // Z is fighter 1's button 1: pressed at t = 140 (tick 21), and again at t = 5 (tick 156)
     // in a run left to wait.
     GameRun skip = runGame("--headless --seed 5 --trace --ticks 40 --script " +
-                           writeScript(dir, startupScript('1') + "21 tap Z\n") + " --dump 21:" +
-                           dir + "/skip.json");
+                           writeScript(dir, startupScript('1') + "21 tap Z\n") +
+                           " --dump 21:" + dir + "/skip.json");
     ASSERT_EQ(skip.status, 0) << skip.err;
     EXPECT_EQ(readJson(dir + "/skip.json")["versusTimer"], 5);
     EXPECT_NE(skip.out.find("37 scene BATALHA"), std::string::npos) << skip.out;
 
     GameRun late = runGame("--headless --seed 5 --ticks 156 --script " +
-                           writeScript(dir, startupScript('1') + "156 tap Z\n") + " --dump 156:" +
-                           dir + "/late.json");
+                           writeScript(dir, startupScript('1') + "156 tap Z\n") +
+                           " --dump 156:" + dir + "/late.json");
     ASSERT_EQ(late.status, 0) << late.err;
     EXPECT_EQ(readJson(dir + "/late.json")["versusTimer"], 5);
 }

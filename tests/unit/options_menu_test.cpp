@@ -253,7 +253,14 @@ TEST(OptionsMenu, TelaInicialEndsTheFightAndOpensTheTitle) {
     }
     // The curtain runs (the menu no longer holds the fight) and the title comes under it:
     // the battle runs its effects before the menu, so the curtain starts the tick after.
-    for (int tick = 1; tick <= 16; ++tick) battleSceneWithOptions();
+    gs.fighter(2).isHuman = 0;
+    for (int tick = 1; tick <= 15; ++tick) {
+        battleSceneWithOptions();
+        EXPECT_EQ(gs.worldFrozen, 1) << "the fight stands still under the curtain";
+    }
+    EXPECT_EQ(gs.fighter(2).anim, "PARADO") << "the computer does not fight on";
+    EXPECT_EQ(gs.roundTimeF, 99);
+    battleSceneWithOptions();
     EXPECT_EQ(gs.sceneName, "OPCOES");
     EXPECT_EQ(gs.menuCursor, 1);
 }
