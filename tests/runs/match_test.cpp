@@ -13,8 +13,8 @@ namespace {
 
 // Characters 1 and 2, arena 1, "P1 VS P2", NORMAL, 640 x 480; the fight starts at 266.
 // Player 1 steps in and chains weak punch, weak kick and strong punch every 30 ticks until
-// tick 1540; player 2 stands still. Z (button 1) at 1700 confirms "LUTAR NOVAMENTE".
-constexpr int lastAttack = 1540, rematchKey = 1700, runLength = 1760;
+// tick 1780; player 2 stands still. Z (button 1) at 1960 confirms "LUTAR NOVAMENTE".
+constexpr int lastAttack = 1780, rematchKey = 1960, runLength = 2020;
 
 std::string matchScript() {
     std::string s = "2 tap 1\n4 tap 2\n6 tap 1\n8 tap 2\n10 tap 3\n12 tap 1\n";
@@ -48,7 +48,7 @@ TEST(WholeMatch, TwoKnockOutsTheVictoryScreenAndTheRematch) {
     const std::string dir = scratchDir("whole-match");
     const std::string script = writeScript(dir, matchScript());
     std::string dumps;
-    for (int t = 270; t <= 1600; t += 2)
+    for (int t = 270; t <= lastAttack + 60; t += 2)
         dumps += " --dump " + std::to_string(t) + ":" + dir + "/" + std::to_string(t) + ".json";
     GameRun run = runGame("--headless --seed 5 --trace --ticks " + std::to_string(runLength) +
                           " --script " + script + dumps);
@@ -58,7 +58,7 @@ TEST(WholeMatch, TwoKnockOutsTheVictoryScreenAndTheRematch) {
     // the result hands the next round its number, its lighting and fresh fighters.
     int knockOuts = 0, lastRound = 1;
     bool sawResult = false;
-    for (int t = 270; t <= 1600; t += 2) {
+    for (int t = 270; t <= lastAttack + 60; t += 2) {
         const auto d = readJson(dir + "/" + std::to_string(t) + ".json");
         if (d["sceneName"] != "BATALHA") break;
         if (d["knockOutTimer"].get<int>() > 40 && fighter(d, 2)["life"] == 0.0 &&
