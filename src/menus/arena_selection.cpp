@@ -3,6 +3,7 @@
 // a filled cell to the versus presentation.
 #include <cmath>
 
+#include "menus/menu_input.h"
 #include "menus/selection_draw.h"
 #include "menus/selection_screens.h"
 #include "platform/gfx.h"
@@ -20,15 +21,6 @@ using selection::white;
 
 constexpr u8 columns = 3, rows = 5, arenaCount = 2;
 constexpr f64 gridLeft = -2.75, gridTop = 0.75, cellStepX = 0.68, cellStepY = 0.6;
-
-void moveCursor() {
-    const MenuSnapshot& now = gs.menuInput;
-    const MenuSnapshot& prev = gs.menuInputPrev;
-    if (pressed(now.up, prev.up)) gs.menuCursor -= 1;
-    if (pressed(now.down, prev.down)) gs.menuCursor += 1;
-    if (pressed(now.left, prev.left)) gs.menuColumn -= 1;
-    if (pressed(now.right, prev.right)) gs.menuColumn += 1;
-}
 
 void drawGrid() {
     const f64 pulse = 1 + 0.08 * std::cos(0.1256 * gs.gameCycle);
@@ -71,7 +63,7 @@ bool buttonOnePressed(const personagem& f) {
 } // namespace
 
 void arenaSelectionScene() {
-    if (gs.transitionTimer() == 0) moveCursor();
+    if (gs.transitionTimer() == 0) moveMenuCursors();
     if (gs.menuColumn < 1) gs.menuColumn = 1;
     if (gs.menuColumn > columns) gs.menuColumn = columns;
     if (gs.menuCursor < 1) gs.menuCursor = 1;

@@ -4,6 +4,8 @@
 #include <string>
 
 #include "fight/fighter_setup.h"
+#include "menus/fight_stop.h"
+#include "menus/menu_input.h"
 #include "menus/menu_texts.h"
 #include "menus/options_screens.h"
 #include "platform/gfx.h"
@@ -96,15 +98,7 @@ void resetFighters() {
 }
 
 void confirm(int r) {
-    gs.effectTimers = {};
-    gs.paused = 0;
-    gs.pauseMenuOpen = 0;
-    gs.worldFrozen = 0;
-    gs.hitStop = 0;
-    gs.introTimer = 0;
-    gs.timeOverTimer = 0;
-    gs.knockOutTimer = 0;
-    gs.resultTimer = 0;
+    stopFight();
     resetFighters();
     gs.transitionTimer() = 30;
     if (r == backRow) {
@@ -122,12 +116,9 @@ void confirm(int r) {
 
 void takeInput(int r) {
     if (gs.transitionTimer() != 0) return;
+    moveMenuCursors();
     const MenuSnapshot& now = gs.menuInput;
     const MenuSnapshot& prev = gs.menuInputPrev;
-    if (pressed(now.up, prev.up)) gs.menuCursor -= 1;
-    if (pressed(now.down, prev.down)) gs.menuCursor += 1;
-    if (pressed(now.left, prev.left)) gs.menuColumn -= 1;
-    if (pressed(now.right, prev.right)) gs.menuColumn += 1;
     if (pressed(now.button1, prev.button1)) {
         confirm(r);
     } else if (pressed(now.button2, prev.button2)) {

@@ -6,6 +6,8 @@
 
 #include "fight/fighter_setup.h"
 #include "fight/objects.h"
+#include "menus/fight_stop.h"
+#include "menus/menu_input.h"
 #include "menus/options_screens.h"
 #include "platform/keys.h"
 #include "render/arena_setup.h"
@@ -114,27 +116,11 @@ using namespace options;
 
 namespace {
 
-// Menu directions move the row and the column; each screen clamps them to its own range.
-void applyDirections() {
-    if (pressed(gs.menuInput.up, gs.menuInputPrev.up)) gs.menuCursor -= 1;
-    if (pressed(gs.menuInput.down, gs.menuInputPrev.down)) gs.menuCursor += 1;
-    if (pressed(gs.menuInput.left, gs.menuInputPrev.left)) gs.menuColumn -= 1;
-    if (pressed(gs.menuInput.right, gs.menuInputPrev.right)) gs.menuColumn += 1;
-}
-
 // "TELA INICIAL": the fight ends with no result recorded, every effect and phase stops,
 // the fighters are made ready for a new match and the title opens under the curtain.
 void leaveForTitle() {
-    gs.pauseMenuOpen = 0;
-    gs.paused = 0;
+    stopFight();
     gs.optionsScreen = "";
-    gs.effectTimers = {};
-    gs.worldFrozen = 0;
-    gs.hitStop = 0;
-    gs.introTimer = 0;
-    gs.timeOverTimer = 0;
-    gs.knockOutTimer = 0;
-    gs.resultTimer = 0;
     gs.victoryTimer = 0;
     gs.frameDelayExtra = 0;
     gs.superOwner = 0;
@@ -326,7 +312,7 @@ char keyCharacter(unsigned char code) {
 }
 
 void optionsMenu() {
-    applyDirections();
+    moveMenuCursors();
     // Over a fight or the configuration list the screens sit on a dark veil, so what lies
     // behind stays readable but quiet.
     if (gs.pauseMenuOpen == 1 || inTitleConfiguration())

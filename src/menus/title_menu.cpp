@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "menus/menu_input.h"
 #include "menus/menu_texts.h"
 #include "menus/options_screens.h"
 #include "platform/gfx.h"
@@ -99,12 +100,9 @@ void drawScreen(int r) {
 
 void takeInput(int r) {
     if (gs.transitionTimer() != 0) return;
+    moveMenuCursors();
     const MenuSnapshot& now = gs.menuInput;
     const MenuSnapshot& prev = gs.menuInputPrev;
-    if (pressed(now.up, prev.up)) gs.menuCursor -= 1;
-    if (pressed(now.down, prev.down)) gs.menuCursor += 1;
-    if (pressed(now.left, prev.left)) gs.menuColumn -= 1;
-    if (pressed(now.right, prev.right)) gs.menuColumn += 1;
     if (!pressed(now.button1, prev.button1)) return;
     gs.soundRequest = 18;
     const TitleRow& row = titleRows[r - 1];

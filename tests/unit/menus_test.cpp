@@ -16,33 +16,18 @@ using Scene = void (*)();
 
 enum class Key { None, Up, Down, Left, Right, Button1, Button2 };
 
+// Sets the flag of `key` among a device's up, down, left, right, button 1 and button 2.
+void hold(Key key, u8& up, u8& down, u8& left, u8& right, u8& button1, u8& button2) {
+    u8* flags[] = {nullptr, &up, &down, &left, &right, &button1, &button2};
+    if (u8* flag = flags[static_cast<int>(key)]) *flag = 1;
+}
+
 // One tick of a scene with a key of the menu input newly pressed.
 void tickMenu(Scene scene, Key key = Key::None) {
     gs.menuInputPrev = {};
     gs.menuInput = {};
     MenuSnapshot& m = gs.menuInput;
-    switch (key) {
-    case Key::Up:
-        m.up = 1;
-        break;
-    case Key::Down:
-        m.down = 1;
-        break;
-    case Key::Left:
-        m.left = 1;
-        break;
-    case Key::Right:
-        m.right = 1;
-        break;
-    case Key::Button1:
-        m.button1 = 1;
-        break;
-    case Key::Button2:
-        m.button2 = 1;
-        break;
-    case Key::None:
-        break;
-    }
+    hold(key, m.up, m.down, m.left, m.right, m.button1, m.button2);
     scene();
     gs.menuInput = gs.menuInputPrev = {};
 }
@@ -57,28 +42,7 @@ void tickFighter(Scene scene, int i, Key key) {
         f.inButtonsPrev = {};
     }
     personagem& f = gs.fighter(i);
-    switch (key) {
-    case Key::Up:
-        f.inUp = 1;
-        break;
-    case Key::Down:
-        f.inDown = 1;
-        break;
-    case Key::Left:
-        f.inLeft = 1;
-        break;
-    case Key::Right:
-        f.inRight = 1;
-        break;
-    case Key::Button1:
-        f.inButtons[1] = 1;
-        break;
-    case Key::Button2:
-        f.inButtons[2] = 1;
-        break;
-    case Key::None:
-        break;
-    }
+    hold(key, f.inUp, f.inDown, f.inLeft, f.inRight, f.inButtons[1], f.inButtons[2]);
     scene();
 }
 
