@@ -68,6 +68,29 @@ TEST(CommandLine, ReadsTheHarnessOptions) {
     EXPECT_EQ(c.scriptPath, "s.txt");
 }
 
+TEST(CommandLine, TitleTakesOneOfTheFourSizes) {
+    struct Case {
+        std::vector<const char*> args;
+        bool title;
+        u8 size;
+    } cases[] = {
+        {{}, false, 2},
+        {{"--title"}, true, 2},
+        {{"--title", "--size", "640x480"}, true, 1},
+        {{"--size", "1280x1024", "--title"}, true, 4},
+    };
+    for (const Case& c : cases) {
+        std::vector<const char*> argv = {"torvel-arena"};
+        argv.insert(argv.end(), c.args.begin(), c.args.end());
+        CommandLine line;
+        std::string error;
+        ASSERT_TRUE(parseCommandLine(static_cast<int>(argv.size()), argv.data(), line, error))
+            << error;
+        EXPECT_EQ(line.title, c.title);
+        EXPECT_EQ(line.displaySize, c.size);
+    }
+}
+
 TEST(CommandLine, RejectsBadValues) {
     std::vector<std::vector<const char*>> bad = {
         {"--seed"},
@@ -78,6 +101,8 @@ TEST(CommandLine, RejectsBadValues) {
         {"--shot", ":a.png"},
         {"--frobnicate"},
         {"--headless", "--shot", "5:a.png"},
+        {"--title", "--size", "800x601"},
+        {"--size", "1024x768"},
     };
     for (auto& args : bad) {
         std::vector<const char*> argv = {"torvel-arena"};
