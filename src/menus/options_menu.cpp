@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "fight/fighter_setup.h"
+#include "fight/fighter_update.h"
 #include "fight/objects.h"
 #include "menus/fight_stop.h"
 #include "menus/menu_input.h"
@@ -125,9 +126,12 @@ void leaveForTitle() {
     gs.frameDelayExtra = 0;
     gs.superOwner = 0;
     clearObjects();
+    // One update takes each fighter to its idle pose: the fight stands still under the
+    // curtain, and shows them standing where a new match begins.
     for (int i = 1; i <= 2; ++i) {
         resetForMatch(i);
         resetForRound(i);
+        updateFighter(i);
     }
     gs.soundRequest = 19;
     requestScene("OPCOES");
