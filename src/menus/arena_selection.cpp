@@ -53,7 +53,8 @@ void drawChoice() {
                0, 0, 1, 0, 1);
     drawSprite("ABERTURA", 10, "CENTRO", 1.3, 0.05, 3.85, 2.05, depth, "CENTRO", "", white, 255, 0,
                0, 1, 0, 1);
-    selection::drawShadowed(arenaRoster[gs.arena], "CENTRO", 1.3, -1.2, 1.4, {255, 230, 150}, 255);
+    options::drawShadowedText(arenaRoster[gs.arena], "CENTRO", 1.3, -1.2, 1.4, {255, 230, 150},
+                              255);
 }
 
 bool buttonOnePressed(const personagem& f) {

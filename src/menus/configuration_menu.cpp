@@ -19,6 +19,7 @@ namespace {
 
 using options::black;
 using options::depth;
+using options::drawShadowedText;
 using options::white;
 
 constexpr u8 rowCount = 11;
@@ -74,12 +75,6 @@ u8 valueAlpha(bool selected) {
     return static_cast<u8>(a & 0xFF);
 }
 
-void drawShadowed(std::string_view text, std::string_view hAlign, f64 x, f64 y, f64 size,
-                  Rgb colour, u8 alpha) {
-    drawText(text, hAlign, "CENTRO", x + 0.02, y - 0.02, depth, size, size, black, alpha, 0);
-    drawText(text, hAlign, "CENTRO", x, y, depth, size, size, colour, alpha, 0);
-}
-
 void drawIcon(int picture, f64 x, f64 y) {
     drawSprite("ICONE", picture, "CENTRO", x, y, 0.2, 0.2, depth, "CENTRO", "", white, 255, 0, 0, 1,
                0, 1);
@@ -107,24 +102,24 @@ void drawValue(const ConfigRow& row, int r, bool selected) {
     const u8 alpha = valueAlpha(selected);
     const u8 value = gs.*row.setting;
     if (isSwitch(row)) {
-        drawShadowed("SIM", "", valueX, y, 1.7, white, value == 1 ? alpha : u8{35});
-        drawShadowed("NÃO", "", valueX + 0.8, y, 1.7, white, value == 0 ? alpha : u8{35});
+        drawShadowedText("SIM", "", valueX, y, 1.7, white, value == 1 ? alpha : u8{35});
+        drawShadowedText("NÃO", "", valueX + 0.8, y, 1.7, white, value == 0 ? alpha : u8{35});
         return;
     }
     const auto v = static_cast<std::size_t>(value - row.low);
     if (row.setting == &GameState::controlMode) {
         // The mode between its arrows, each player's device beside it.
         const options::ControlMode& m = options::controlModes[v];
-        drawShadowed(m.name, "", valueX + 0.15, y, 1.5, white, alpha);
+        drawShadowedText(m.name, "", valueX + 0.15, y, 1.5, white, alpha);
         if (value > row.low) drawIcon(34, valueX, y);
         if (value < row.high) drawIcon(30, valueX + 1.2, y);
-        drawShadowed(m.player1, "", valueX + 1.37, y + 0.07, 1.0, {255, 220, 160}, alpha);
-        drawShadowed(m.player2, "", valueX + 1.37, y - 0.08, 1.0, {255, 220, 160}, alpha);
+        drawShadowedText(m.player1, "", valueX + 1.37, y + 0.07, 1.0, {255, 220, 160}, alpha);
+        drawShadowedText(m.player2, "", valueX + 1.37, y - 0.08, 1.0, {255, 220, 160}, alpha);
     } else if (row.secondLines[v].empty()) {
-        drawShadowed(row.words[v], "", valueX, y, 1.7, white, alpha);
+        drawShadowedText(row.words[v], "", valueX, y, 1.7, white, alpha);
     } else {
-        drawShadowed(row.words[v], "", valueX, y + 0.07, 1.3, white, alpha);
-        drawShadowed(row.secondLines[v], "", valueX, y - 0.08, 1.3, {255, 220, 160}, alpha);
+        drawShadowedText(row.words[v], "", valueX, y + 0.07, 1.3, white, alpha);
+        drawShadowedText(row.secondLines[v], "", valueX, y - 0.08, 1.3, {255, 220, 160}, alpha);
     }
 }
 
@@ -136,7 +131,7 @@ void drawRows() {
         const ConfigRow& row = rows[i - 1];
         const bool selected = i == r;
         if (selected)
-            drawShadowed(row.label, "", labelX, rowY(i), 2.2, white, 255);
+            drawShadowedText(row.label, "", labelX, rowY(i), 2.2, white, 255);
         else
             drawText(row.label, "", "CENTRO", labelX, rowY(i), depth, 1.5, 1.5, {80, 20, 20}, 255,
                      0);
@@ -144,8 +139,8 @@ void drawRows() {
     }
     drawSprite("ABERTURA", 28 + r, "CENTRO", 2.55, -1.75, 1.1, 1.1, depth, "CENTRO", "", white, 255,
                0, 0, 1, 0, 1);
-    drawShadowed(options::hintText(1, "/BT1-bCONFIRMA"), "", -3.1, -2.75, 1.5, white, 255);
-    drawShadowed(options::hintText(2, "/BT2-cCANCELA"), "", 0.3, -2.75, 1.5, white, 255);
+    drawShadowedText(options::hintText(1, "/BT1-bCONFIRMA"), "", -3.1, -2.75, 1.5, white, 255);
+    drawShadowedText(options::hintText(2, "/BT2-cCANCELA"), "", 0.3, -2.75, 1.5, white, 255);
 }
 
 void openSubScreen(std::string_view screen) {
@@ -158,6 +153,7 @@ void takeInput() {
     const MenuSnapshot& prev = gs.menuInputPrev;
     const int r = gs.menuCursor;
     const ConfigRow& row = rows[r - 1];
+    const bool confirm = pressed(now.button1, prev.button1);
     if (pressed(now.up, prev.up)) gs.menuCursor -= 1;
     if (pressed(now.down, prev.down)) gs.menuCursor += 1;
     if (row.setting) {
@@ -171,16 +167,15 @@ void takeInput() {
             if (right) value += 1;
         }
     }
-    if (pressed(now.button1, prev.button1) && r == 6) {
+    if (confirm && r == 6) {
         openSubScreen("CONFIGURAR-CONTROLES");
         gs.keyAssignSlot = 1;
         gs.joy1Row = 1;
         gs.joy2Row = 1;
-    } else if (pressed(now.button1, prev.button1) && r == 7) {
+    } else if (confirm && r == 7) {
         openSubScreen("VOLUME");
         gs.menuCursor = 1;
-    } else if ((pressed(now.button1, prev.button1) && r == rowCount) ||
-               pressed(now.button2, prev.button2)) {
+    } else if ((confirm && r == rowCount) || pressed(now.button2, prev.button2)) {
         openSubScreen("SALVAR-CONFIGURACOES");
         gs.menuCursor = 1;
     }

@@ -205,10 +205,10 @@ void drawCaptions(const bool active[3]) {
         if (!bothHuman() || f.characterChosen == 0) continue;
         const bool open = f.strengthChosen == 0;
         const f64 size = open ? 1.8 + 0.2 * std::cos(0.2512 * gs.gameCycle) : 1.6;
-        selection::drawShadowed("FORÇA", "CENTRO", 2.4 * side, 0.85, size, white, 255);
+        options::drawShadowedText("FORÇA", "CENTRO", 2.4 * side, 0.85, size, white, 255);
         const std::string percent = std::to_string(std::lround(f.damageScale * 100)) + "%";
-        selection::drawShadowed(percent, "CENTRO", 2.4 * side, 0.55, 2.2,
-                                open ? Rgb{255, 220, 90} : white, 255);
+        options::drawShadowedText(percent, "CENTRO", 2.4 * side, 0.55, 2.2,
+                                  open ? Rgb{255, 220, 90} : white, 255);
         if (!open) continue;
         // Up weakens, down strengthens.
         drawSprite("ICONE", 28, "CENTRO", 2.4 * side - 0.65, 0.55, 0.2, 0.2, depth, "CENTRO", "",

@@ -85,6 +85,12 @@ std::string hintText(int button, std::string_view hint) {
     return text;
 }
 
+void drawShadowedText(std::string_view text, std::string_view hAlign, f64 x, f64 y, f64 size,
+                      Rgb colour, u8 alpha) {
+    drawText(text, hAlign, "CENTRO", x + 0.02, y - 0.02, depth, size, size, black, alpha, 0);
+    drawText(text, hAlign, "CENTRO", x, y, depth, size, size, colour, alpha, 0);
+}
+
 // The hints' picture glyphs (check, cross, triangles) are those of the wavy font.
 void drawHintLine(std::string_view text, f64 x, f64 y) {
     drawWavyText(text, "", "CENTRO", x + 0.01, y - 0.01, depth, 1.5, 1.5, black, 200, 0);

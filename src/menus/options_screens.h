@@ -36,6 +36,9 @@ void drawTitle(int picture, std::string_view title);
 void drawHelpPicture(int picture, f64 x, f64 y, f64 size);
 // The key of button 1 or 2 followed by its hint text.
 std::string hintText(int button, std::string_view hint);
+// Text in font 1 centred in height on y, over a black shadow a little right and down.
+void drawShadowedText(std::string_view text, std::string_view hAlign, f64 x, f64 y, f64 size,
+                      Rgb colour, u8 alpha);
 // A hint line at the bottom left of the screen (x, y is its left middle).
 void drawHintLine(std::string_view text, f64 x, f64 y);
 // The usual bottom line: button 1's hint, then button 2's (either may be empty).

@@ -16,12 +16,6 @@ namespace options {
 
 namespace {
 
-void drawLabel(std::string_view text, std::string_view hAlign, f64 x, f64 y, f64 size, Rgb colour,
-               u8 alpha) {
-    drawText(text, hAlign, "CENTRO", x + 0.02, y - 0.02, depth, size, size, black, alpha, 0);
-    drawText(text, hAlign, "CENTRO", x, y, depth, size, size, colour, alpha, 0);
-}
-
 void drawIcon(int icon, f64 x, f64 y, f64 size) {
     drawSprite("ICONE", icon, "CENTRO", x, y, size, size, depth, "CENTRO", "", white, 255, 0, 0, 1,
                0, 1);
@@ -84,7 +78,8 @@ void drawVolumeBar(i32 value, f64 y, bool selected) {
     if (share > 0)
         drawGradientQuad({255, 220, 90}, {200, 90, 20}, 'V', left, y + 0.07,
                          left + (right - left) * share, y - 0.07, depth, selected ? 255 : 150);
-    drawLabel(std::to_string(std::lround(share * 100)) + "%", "", right + 0.2, y, 1.5, white, 255);
+    drawShadowedText(std::to_string(std::lround(share * 100)) + "%", "", right + 0.2, y, 1.5, white,
+                     255);
     if (selected) {
         drawIcon(34, left - 0.3, y, 0.25);
         drawIcon(30, right + 1.05, y, 0.25);
@@ -106,8 +101,8 @@ void controlModeScreen() {
     if (gs.menuColumn < 3) drawIcon(30, 1.7, -0.75, 0.3);
     if (gs.menuColumn == gs.controlMode)
         drawWavyText("a", "CENTRO", "CENTRO", 1.25, -0.75, depth, 2.6, 2.6, white, 255, 0);
-    drawLabel(m.player1, "CENTRO", 0, -1.35, 1.8, {150, 190, 255}, 255);
-    drawLabel(m.player2, "CENTRO", 0, -1.65, 1.8, {255, 150, 150}, 255);
+    drawShadowedText(m.player1, "CENTRO", 0, -1.35, 1.8, {150, 190, 255}, 255);
+    drawShadowedText(m.player2, "CENTRO", 0, -1.65, 1.8, {255, 150, 150}, 255);
     drawHints("/BT1-aCONFIRMA   ", "/BT2-cVOLTAR");
     if (backPressed()) {
         goTo("OPCOES-JOGO-2", 1);

@@ -2,7 +2,6 @@
 
 #include "platform/gfx.h"
 #include "render/sprites.h"
-#include "render/text.h"
 
 namespace selection {
 
@@ -17,14 +16,8 @@ void drawBackground() {
                drift + 3.5, 0, 1);
 }
 
-void drawShadowed(std::string_view text, std::string_view hAlign, f64 x, f64 y, f64 size,
-                  Rgb colour, u8 alpha) {
-    drawText(text, hAlign, "CENTRO", x + 0.02, y - 0.02, depth, size, size, black, alpha, 0);
-    drawText(text, hAlign, "CENTRO", x, y, depth, size, size, colour, alpha, 0);
-}
-
 void drawBackHint() {
-    drawShadowed("ESC-dVOLTAR", "", -3.2, -3.15, 1.5, white, 255);
+    options::drawShadowedText("ESC-dVOLTAR", "", -3.2, -3.15, 1.5, white, 255);
 }
 
 } // namespace selection
