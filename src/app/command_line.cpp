@@ -58,6 +58,19 @@ const char* commandLineHelp() {
            "  --anim-strip FILE.png --anim NAME --character C\n"
            "                   draw the frames of animation NAME of character C (1 or 2)\n"
            "                   as the fighter plays it, and exit (needs a display)\n"
+           "  --record FILE    record the whole run, from its first tick, as a replay\n"
+           "  --replay FILE    play a replay from where it began. In a window: PAUSE\n"
+           "                   pauses, SPACE steps one tick, 4 plays at four times the\n"
+           "                   speed, ESC leaves. With --headless it runs to the end,\n"
+           "                   checks every stored hash and prints 'replay ok N ticks'\n"
+           "                   (exit 0) or 'replay desync at tick T' (exit 1); a file\n"
+           "                   that is not a good replay exits 2. --dump, --shot, --trace\n"
+           "                   and --ticks count the recorded run's ticks\n"
+           "  --synctest K     on every tick, run it again from its saved state and run\n"
+           "                   the last K ticks (1..8) again from the state saved K ticks\n"
+           "                   before, comparing the state hashes; prints 'synctest ok N\n"
+           "                   ticks' or 'synctest mismatch at tick T' and the fields that\n"
+           "                   differ (exit 1)\n"
            "  --stats          at exit print the tick count, the work time per tick\n"
            "                   (p50, p95, p99, max; the pacing wait excluded) and how\n"
            "                   long the display set-up and loading took\n";
@@ -116,6 +129,15 @@ bool parseCommandLine(int argc, const char* const* argv, CommandLine& out, std::
                 return false;
             }
             out.ticks = n;
+        } else if (arg == "--record" || arg == "--replay") {
+            if (!value(v)) return false;
+            (arg == "--record" ? out.recordPath : out.replayPath) = std::string(v);
+        } else if (arg == "--synctest") {
+            if (!value(v)) return false;
+            if (!parseNumber(v, out.synctest) || out.synctest < 1 || out.synctest > 8) {
+                error = "--synctest wants a depth 1..8, not '" + std::string(v) + "'";
+                return false;
+            }
         } else if (arg == "--pose-sheet") {
             if (!value(v)) return false;
             out.poseSheetPath = std::string(v);
@@ -162,6 +184,12 @@ bool parseCommandLine(int argc, const char* const* argv, CommandLine& out, std::
     }
     if (!out.animStripPath.empty() && out.animName.empty()) {
         error = "--anim-strip wants --anim NAME";
+        return false;
+    }
+    if (!out.replayPath.empty() && (!out.scriptPath.empty() || out.title || out.seed ||
+                                    out.synctest || !out.recordPath.empty())) {
+        error = "--replay brings its own input, seed and start; it cannot be used with "
+                "--script, --title, --seed, --synctest or --record";
         return false;
     }
     if (out.headless && !out.shots.empty()) {

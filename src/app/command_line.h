@@ -28,6 +28,9 @@ struct CommandLine {
     int posesFirst = 1, posesLast = 221;
     std::string animStripPath, animName;
     int animCharacter = 1;
+    std::string recordPath;
+    std::string replayPath;
+    int synctest = 0; // 0 off, else the depth 1..8
 };
 
 bool parseCommandLine(int argc, const char* const* argv, CommandLine& out, std::string& error);

@@ -1,40 +1,35 @@
 #include "app/game_loop.h"
 
-#include <algorithm>
 #include <cstdio>
-#include <fstream>
 #include <thread>
 
 #include "app/frame.h"
-#include "app/key_events.h"
+#include "app/match_recording.h"
 #include "app/pose_sheet.h"
+#include "app/replay_recorder.h"
+#include "app/replay_run.h"
+#include "app/run_outputs.h"
 #include "app/startup.h"
+#include "app/sync_test.h"
+#include "app/tick_input.h"
 #include "platform/audio.h"
 #include "platform/clock.h"
 #include "platform/joystick.h"
-#include "platform/keys.h"
-#include "platform/png_writer.h"
 #include "platform/window.h"
 #include "shell/game_state.h"
 #include "shell/input_script.h"
+#include "shell/presentation.h"
 #include "shell/scene_change.h"
-#include "shell/state_dump.h"
 
 namespace {
 
-void keyDownEvent(u8 key) {
-    setKeyDown(key, true);
-    FormKeyDown(key);
-    traceSceneIfChanged();
-}
-
-void applyScriptEvent(const ScriptEvent& e) {
+// Key events go into the next tick's input; the joysticks of a script are its virtual
+// devices, which the tick reads.
+void applyScriptEvent(const ScriptEvent& e, TickInput& input) {
     switch (e.kind) {
     case ScriptEvent::KeyDown:
-        keyDownEvent(e.key);
-        break;
     case ScriptEvent::KeyUp:
-        setKeyDown(e.key, false);
+        input.keys.push_back({e.key, static_cast<u8>(e.kind == ScriptEvent::KeyDown ? 1 : 0)});
         break;
     case ScriptEvent::JoyAxis:
         joyVirtualAxis(e.joystick - 1, e.axis, e.value);
@@ -47,40 +42,35 @@ void applyScriptEvent(const ScriptEvent& e) {
 
 // Window events between ticks. In scripted runs the devices are the script's, so only
 // closing the window counts.
-void pumpWindowEvents(bool scripted) {
+void pumpWindowEvents(bool scripted, TickInput& input) {
     WindowEvent e;
     while (windowPollEvent(e)) {
         if (e.kind == WindowEvent::Quit) {
             gs.quitRequested = 1;
-        } else if (scripted) {
-            continue;
-        } else if (e.kind == WindowEvent::KeyDown && e.vk != 0 && !e.repeat) {
-            keyDownEvent(e.vk);
-        } else if (e.kind == WindowEvent::KeyUp && e.vk != 0) {
-            setKeyDown(e.vk, false);
-        } else if (e.kind == WindowEvent::FocusLost) {
-            releaseAllKeys();
+            return;
         }
-        if (gs.quitRequested == 1) return;
+        if (scripted) continue;
+        if (e.kind == WindowEvent::KeyDown && e.vk != 0 && !e.repeat)
+            input.keys.push_back({e.vk, 1});
+        else if (e.kind == WindowEvent::KeyUp && e.vk != 0)
+            input.keys.push_back({e.vk, 0});
+        else if (e.kind == WindowEvent::FocusLost)
+            releaseHeldKeys(input);
     }
 }
 
-bool writeText(const std::string& path, const std::string& text) {
-    std::ofstream f(path, std::ios::binary);
-    f << text;
-    return static_cast<bool>(f);
-}
-
-long long percentile(std::vector<std::int64_t> v, double p) {
-    if (v.empty()) return 0;
-    std::size_t i = static_cast<std::size_t>(p * static_cast<double>(v.size() - 1) + 0.5);
-    std::nth_element(v.begin(), v.begin() + static_cast<std::ptrdiff_t>(i), v.end());
-    return v[i];
+bool writeRecording(const std::string& path, ReplayRecorder& recorder) {
+    std::string error;
+    if (writeReplayFile(path, recorder.finish(), error)) return true;
+    std::fprintf(stderr, "torvel-arena: %s\n", error.c_str());
+    return false;
 }
 
 } // namespace
 
 int runGame(const CommandLine& options) {
+    if (!options.replayPath.empty()) return runReplay(options);
+
     InputScript script;
     const bool scripted = !options.scriptPath.empty();
     if (scripted) {
@@ -104,6 +94,9 @@ int runGame(const CommandLine& options) {
     audioSetOutputEnabled(!options.headless);
     audioResetLists();
     frameControl.pace = !options.headless;
+    // Nothing is shown headless, except the first run of each tick under the sync test,
+    // which holds the shown tick to the unseen one.
+    setPresenting(!options.headless || options.synctest > 0);
 
     setTraceEnabled(options.trace);
     setTraceTick(1);
@@ -123,63 +116,56 @@ int runGame(const CommandLine& options) {
 
     if (options.title) startOnTitle(options.displaySize);
 
-    int status = 0;
-    std::vector<std::int64_t> workTimes;
+    ReplayRecorder recording;
+    if (!options.recordPath.empty()) recording.begin(1);
+    MatchRecording matches;
+    const bool keepMatches = !options.headless && !scripted;
+    std::unique_ptr<SyncTest> sync;
+    if (options.synctest > 0) sync = std::make_unique<SyncTest>(options.synctest);
+
+    RunOutputs outputs(options);
     std::size_t nextEvent = 0;
     long long tick = 1;
-    std::vector<std::uint8_t> capture;
+    TickInput input;
 
     while (gs.quitRequested == 0 && (!options.ticks || tick <= *options.ticks)) {
         setTraceTick(tick);
-        pumpWindowEvents(scripted);
-        while (gs.quitRequested == 0 && nextEvent < script.events.size() &&
-               script.events[nextEvent].tick <= tick)
-            applyScriptEvent(script.events[nextEvent++]);
+        pumpWindowEvents(scripted, input);
+        while (nextEvent < script.events.size() && script.events[nextEvent].tick <= tick)
+            applyScriptEvent(script.events[nextEvent++], input);
         if (gs.quitRequested == 1) break;
 
         if (!scripted && !windowHasFocus()) {
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
             continue;
         }
+        if (keepMatches) matches.atTickBoundary(tick);
 
-        const bool shotNow = std::any_of(options.shots.begin(), options.shots.end(),
-                                         [&](const TickFile& s) { return s.tick == tick; });
-        frameControl.capture = shotNow ? &capture : nullptr;
-
+        outputs.beforeTick(tick);
         const std::int64_t start = monotonicMicros();
-        DXTimer1Timer();
-        workTimes.push_back(monotonicMicros() - start - frameControl.lastWaitMicros);
-        traceSceneIfChanged();
+        const bool ran = sync ? sync->advance(input, tick) : advanceTick(input, TickSource::Live);
+        if (!ran) break;
+        outputs.afterTick(tick, monotonicMicros() - start - frameControl.lastWaitMicros);
+        if (sync && sync->failed()) break;
 
-        for (const TickFile& s : options.shots) {
-            if (s.tick != tick) continue;
-            if (!writePng(s.path, frameControl.captureWidth, frameControl.captureHeight, capture,
-                          error)) {
-                std::fprintf(stderr, "torvel-arena: %s\n", error.c_str());
-                status = 1;
-            }
-        }
-        for (const TickFile& d : options.dumps) {
-            if (d.tick == tick && !writeText(d.path, stateDumpJson(tick))) {
-                std::fprintf(stderr, "torvel-arena: cannot write %s\n", d.path.c_str());
-                status = 1;
-            }
-        }
+        if (recording.active()) recording.add(input);
+        if (keepMatches) matches.afterTick(input);
+        input = TickInput{};
         ++tick;
     }
 
-    if (options.stats) {
-        std::printf("ticks %zu\n", workTimes.size());
-        std::printf(
-            "work per tick (us): p50 %lld  p95 %lld  p99 %lld  max %lld\n",
-            percentile(workTimes, 0.50), percentile(workTimes, 0.95), percentile(workTimes, 0.99),
-            workTimes.empty()
-                ? 0LL
-                : static_cast<long long>(*std::max_element(workTimes.begin(), workTimes.end())));
-        if (lastLoadingMicros > 0)
-            std::printf("display set-up and loading (ms): %lld\n",
-                        static_cast<long long>(lastLoadingMicros / 1000));
+    int status = outputs.status();
+    if (recording.active() && !writeRecording(options.recordPath, recording)) status = 1;
+    if (keepMatches) matches.end();
+    if (sync) {
+        if (sync->failed()) {
+            std::fputs(sync->report().c_str(), stdout);
+            status = 1;
+        } else {
+            std::printf("synctest ok %lld ticks\n", sync->ticksRun());
+        }
     }
+    if (options.stats) outputs.printStats();
     audioClose();
     windowClose();
     return status;

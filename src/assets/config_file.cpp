@@ -50,7 +50,16 @@ std::string configText() {
     return s;
 }
 
+namespace {
+bool writesHeld = false;
+} // namespace
+
+void setConfigWritesHeld(bool held) {
+    writesHeld = held;
+}
+
 bool saveConfig() {
+    if (writesHeld) return true;
     const std::string text = configText();
     const std::string temporary = std::string(fileName) + ".tmp";
     std::FILE* f = std::fopen(temporary.c_str(), "wb");

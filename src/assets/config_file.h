@@ -9,6 +9,9 @@ std::string configText();
 // Writes "Config.dat" in the working directory through a temporary file and a rename, so
 // a crash never leaves half a file. False if it could not be written.
 bool saveConfig();
+// Replays and re-simulated ticks run the player's save again without writing the file
+// (the save counts as done): watching a match never changes the player's settings.
+void setConfigWritesHeld(bool held);
 // Reads "Config.dat" back when present and well formed (42 lines of numbers and keys);
 // otherwise nothing changes. Numbers are clamped to the ranges the menus allow.
 bool loadConfig();

@@ -3,7 +3,7 @@
 #include <array>
 
 namespace {
-std::array<bool, 256> held{};
+HeldKeys held{};
 }
 
 bool keyIsDown(std::uint8_t vkCode) {
@@ -14,4 +14,10 @@ void setKeyDown(std::uint8_t vkCode, bool down) {
 }
 void releaseAllKeys() {
     held.fill(false);
+}
+const HeldKeys& heldKeys() {
+    return held;
+}
+void setHeldKeys(const HeldKeys& keys) {
+    held = keys;
 }

@@ -2,6 +2,7 @@
 // "Config.dat" use. The platform keeps which keys are held; scripts may set them too.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace vk {
@@ -16,3 +17,9 @@ constexpr std::uint8_t F1 = 0x70;      // F1..F12 are 0x70..0x7B
 bool keyIsDown(std::uint8_t vkCode);
 void setKeyDown(std::uint8_t vkCode, bool down);
 void releaseAllKeys();
+
+// Which keys are held, for saved states: a replayed or re-simulated tick starts from the
+// keys held when its state was saved.
+using HeldKeys = std::array<bool, 256>;
+const HeldKeys& heldKeys();
+void setHeldKeys(const HeldKeys& keys);

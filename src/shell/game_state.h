@@ -4,8 +4,8 @@
 
 #include "fight/fighter_record.h"
 #include "fight/object_record.h"
-#include "shell/arena_records.h"
 #include "platform/joystick.h"
+#include "shell/arena_records.h"
 #include "shell/plain_data.h"
 
 struct Rgb {

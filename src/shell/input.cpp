@@ -1,7 +1,7 @@
 #include "shell/input.h"
 
-#include "platform/joystick.h"
 #include "platform/keys.h"
+#include "shell/joystick_readings.h"
 
 namespace {
 
@@ -100,8 +100,8 @@ void sampleInput() {
     if (gs.inputLock > 0) gs.inputLock -= 1;
     if (gs.inputLock < 0) gs.inputLock = 0;
 
-    if (gs.joy1Status == 0) gs.joy1Status = joyGetPos(0, gs.joy1Info);
-    if (gs.joy2Status == 0) gs.joy2Status = joyGetPos(1, gs.joy2Info);
+    if (gs.joy1Status == 0) gs.joy1Status = readJoystick(0, gs.joy1Info);
+    if (gs.joy2Status == 0) gs.joy2Status = readJoystick(1, gs.joy2Info);
 
     switch (gs.controlMode) {
     case 1:

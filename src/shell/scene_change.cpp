@@ -6,6 +6,7 @@
 
 namespace {
 bool traceOn = false;
+bool muted = false;
 long long traceTick = 0;
 Name lastTraced;
 } // namespace
@@ -16,9 +17,12 @@ void setTraceEnabled(bool on) {
 void setTraceTick(long long tick) {
     traceTick = tick;
 }
+void setTraceMuted(bool on) {
+    muted = on;
+}
 
 void traceSceneIfChanged() {
-    if (gs.sceneName == lastTraced) return;
+    if (muted || gs.sceneName == lastTraced) return;
     lastTraced = gs.sceneName;
     if (!traceOn) return;
     std::printf("%lld scene %.*s\n", traceTick, static_cast<int>(gs.sceneName.size()),
@@ -43,7 +47,7 @@ void enterErrorScene(std::string_view line1, std::string_view line2, std::string
 void raiseErrorScene() {
     bool entering = !(gs.sceneName == "ERRO");
     switchScene("ERRO");
-    if (entering && traceOn) {
+    if (entering && traceOn && !muted) {
         std::printf("%lld error %.*s\n", traceTick, static_cast<int>(gs.errorLine1.size()),
                     gs.errorLine1.buf);
         std::fflush(stdout);

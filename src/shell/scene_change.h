@@ -15,5 +15,8 @@ void enterErrorScene(std::string_view line1, std::string_view line2, std::string
 // error scene; T is the tick being run, or the next one for changes between ticks.
 void setTraceEnabled(bool on);
 void setTraceTick(long long tick);
+// Re-simulated ticks are muted: they neither print nor move the record of the last scene
+// reported, so the trace reads as if each tick had run once.
+void setTraceMuted(bool muted);
 // Reports a change made by a plain assignment that bypassed switchScene.
 void traceSceneIfChanged();

@@ -105,3 +105,41 @@ std::string stateDumpJson(long long tick) {
     root["stateHash"] = hash;
     return root.dump(1, ' ', false, Json::error_handler_t::replace) + "\n";
 }
+
+namespace {
+
+void collectDifferences(const Json& a, const Json& b, const std::string& path,
+                        std::vector<std::string>& out, std::size_t limit) {
+    if (out.size() >= limit) return;
+    if (a.is_object() && b.is_object()) {
+        for (auto it = a.begin(); it != a.end(); ++it) {
+            if (path.empty() && (it.key() == "tick" || it.key() == "stateHash")) continue;
+            const std::string inner = path.empty() ? it.key() : path + "." + it.key();
+            if (b.contains(it.key()))
+                collectDifferences(*it, b[it.key()], inner, out, limit);
+            else if (out.size() < limit)
+                out.push_back(inner);
+        }
+        for (auto it = b.begin(); it != b.end(); ++it)
+            if (!a.contains(it.key()) && out.size() < limit)
+                out.push_back(path.empty() ? it.key() : path + "." + it.key());
+        return;
+    }
+    if (a.is_array() && b.is_array() && a.size() == b.size()) {
+        for (std::size_t i = 0; i < a.size(); ++i)
+            collectDifferences(a[i], b[i], path + "[" + std::to_string(i + 1) + "]", out, limit);
+        return;
+    }
+    if (a != b) out.push_back(path);
+}
+
+} // namespace
+
+std::vector<std::string> dumpDifferences(const std::string& a, const std::string& b,
+                                         std::size_t limit) {
+    std::vector<std::string> out;
+    const Json ja = Json::parse(a, nullptr, false), jb = Json::parse(b, nullptr, false);
+    if (ja.is_discarded() || jb.is_discarded()) return {"(a dump does not parse)"};
+    collectDifferences(ja, jb, "", out, limit);
+    return out;
+}

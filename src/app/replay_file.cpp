@@ -1,0 +1,472 @@
+#include "app/replay_file.h"
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <type_traits>
+
+namespace {
+
+constexpr char magic[8] = {'T', 'O', 'R', 'V', 'E', 'L', 'R', 'P'};
+constexpr std::size_t checksumSize = 8;
+
+struct Fnv {
+    std::uint64_t h = 1469598103934665603ull;
+    void bytes(const void* p, std::size_t n) {
+        const auto* b = static_cast<const std::uint8_t*>(p);
+        for (std::size_t i = 0; i < n; ++i) {
+            h ^= b[i];
+            h *= 1099511628211ull;
+        }
+    }
+    template <class T> void value(const T& v) { bytes(&v, sizeof v); }
+};
+
+// Joystick flags, two bits each: not read, read the same as its last stored reading, or a
+// new reading follows.
+enum : std::uint8_t { joyNone = 0, joySame = 1, joyNew = 2 };
+constexpr std::uint8_t keysFollow = 1 << 4, hashFollows = 1 << 5, knownFlags = 0x3F;
+
+class Writer {
+  public:
+    std::vector<std::uint8_t> out;
+    void byte(std::uint8_t b) { out.push_back(b); }
+    template <class T> void number(T v) {
+        static_assert(std::is_integral_v<T>);
+        for (std::size_t i = 0; i < sizeof v; ++i)
+            out.push_back(static_cast<std::uint8_t>(static_cast<std::uint64_t>(v) >> (8 * i)));
+    }
+    void raw(const void* p, std::size_t n) {
+        const auto* b = static_cast<const std::uint8_t*>(p);
+        out.insert(out.end(), b, b + n);
+    }
+};
+
+// Reads stop at the end of the data; `short_` tells a file that ended too soon. A null
+// destination skips.
+class Reader {
+  public:
+    Reader(const std::uint8_t* d, std::size_t n) : data_(d), size_(n) {}
+    bool short_ = false;
+    std::size_t left() const { return size_ - pos_; }
+    std::size_t pos() const { return pos_; }
+    bool take(void* p, std::size_t n) {
+        if (n > left()) {
+            short_ = true;
+            pos_ = size_;
+            return false;
+        }
+        if (n && p) std::memcpy(p, data_ + pos_, n);
+        pos_ += n;
+        return true;
+    }
+    template <class T> bool number(T& v) {
+        std::uint8_t b[sizeof(T)];
+        if (!take(b, sizeof b)) return false;
+        std::uint64_t x = 0;
+        for (std::size_t i = 0; i < sizeof b; ++i) x |= static_cast<std::uint64_t>(b[i]) << (8 * i);
+        v = static_cast<T>(x);
+        return true;
+    }
+
+  private:
+    const std::uint8_t* data_;
+    std::size_t size_;
+    std::size_t pos_ = 0;
+};
+
+// The start state packed by runs: a control byte c < 128 is followed by c + 1 bytes as
+// they are; c >= 128 stands for c - 127 zero bytes.
+void packState(const SavedState& s, Writer& w) {
+    const auto* b = reinterpret_cast<const std::uint8_t*>(&s);
+    const std::size_t n = sizeof s;
+    std::vector<std::uint8_t> packed;
+    std::size_t i = 0;
+    while (i < n) {
+        std::size_t run = 0;
+        while (i + run < n && run < 128 && b[i + run] == 0) ++run;
+        if (run > 0) {
+            packed.push_back(static_cast<std::uint8_t>(127 + run));
+            i += run;
+            continue;
+        }
+        std::size_t lit = 0;
+        while (i + lit < n && lit < 128 && b[i + lit] != 0) ++lit;
+        packed.push_back(static_cast<std::uint8_t>(lit - 1));
+        packed.insert(packed.end(), b + i, b + i + lit);
+        i += lit;
+    }
+    w.number(static_cast<std::uint32_t>(n));
+    w.number(static_cast<std::uint32_t>(packed.size()));
+    w.raw(packed.data(), packed.size());
+}
+
+bool unpackState(Reader& r, SavedState& s, std::string& error) {
+    std::uint32_t size = 0, packedSize = 0;
+    if (!r.number(size) || !r.number(packedSize)) return false;
+    if (size != sizeof(SavedState)) {
+        error = "damaged (the start state has the wrong size)";
+        return false;
+    }
+    if (packedSize > r.left()) {
+        r.take(nullptr, r.left() + 1);
+        return false;
+    }
+    std::vector<std::uint8_t> packed(packedSize);
+    r.take(packed.data(), packed.size());
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(size);
+    for (std::size_t i = 0; i < packed.size();) {
+        const std::uint8_t c = packed[i++];
+        const std::size_t run = c < 128 ? c + 1u : c - 127u;
+        if (bytes.size() + run > size || (c < 128 && i + run > packed.size())) {
+            error = "damaged (the start state does not unpack)";
+            return false;
+        }
+        if (c < 128) {
+            bytes.insert(bytes.end(), packed.begin() + static_cast<std::ptrdiff_t>(i),
+                         packed.begin() + static_cast<std::ptrdiff_t>(i + run));
+            i += run;
+        } else {
+            bytes.insert(bytes.end(), run, 0);
+        }
+    }
+    if (bytes.size() != size) {
+        error = "damaged (the start state does not unpack)";
+        return false;
+    }
+    // The held keys are bools: only 0 and 1 are values.
+    const std::size_t keysAt = offsetof(SavedState, keys);
+    for (std::size_t k = 0; k < sizeof(HeldKeys); ++k) {
+        if (bytes[keysAt + k] > 1) {
+            error = "damaged (the start state's keys)";
+            return false;
+        }
+    }
+    std::memcpy(static_cast<void*>(&s), bytes.data(), size);
+    if (!savedStateWellFormed(s)) {
+        error = "damaged (the start state's texts)";
+        return false;
+    }
+    return true;
+}
+
+void writeReading(Writer& w, const JoyReading& j) {
+    w.number(j.status);
+    w.number(j.info.x);
+    w.number(j.info.y);
+    w.number(j.info.z);
+    w.number(j.info.buttons);
+}
+
+bool readReading(Reader& r, JoyReading& j) {
+    j.taken = 1;
+    return r.number(j.status) && r.number(j.info.x) && r.number(j.info.y) && r.number(j.info.z) &&
+           r.number(j.info.buttons);
+}
+
+bool sameReading(const JoyReading& a, const JoyReading& b) {
+    return a.status == b.status && a.info.x == b.info.x && a.info.y == b.info.y &&
+           a.info.z == b.info.z && a.info.buttons == b.info.buttons;
+}
+
+bool decodeBody(Reader& r, Replay& out, std::string& error) {
+    std::uint8_t versionLength = 0;
+    if (!r.number(versionLength)) return false;
+    out.gameVersion.assign(versionLength, ' ');
+    if (!r.take(out.gameVersion.data(), versionLength)) return false;
+    std::uint64_t firstTick = 0;
+    std::uint32_t tickCount = 0;
+    if (!r.number(out.contentHash) || !r.number(firstTick) || !r.number(tickCount)) return false;
+    out.firstTick = static_cast<long long>(firstTick);
+    if (out.firstTick < 1 || out.firstTick > (1ll << 40)) {
+        error = "damaged (first tick out of range)";
+        return false;
+    }
+    out.start = std::make_unique<SavedState>();
+    if (!unpackState(r, *out.start, error)) return false;
+    // Every tick takes at least its flag byte.
+    if (tickCount > r.left()) {
+        r.take(nullptr, r.left() + 1);
+        return false;
+    }
+    out.ticks.assign(tickCount, TickInput{});
+    std::array<JoyReading, 2> last{};
+    for (std::size_t t = 0; t < tickCount; ++t) {
+        TickInput& in = out.ticks[t];
+        std::uint8_t flags = 0;
+        if (!r.number(flags)) return false;
+        if ((flags & ~knownFlags) != 0) {
+            error = "damaged (unknown flags at tick " + std::to_string(out.firstTick + t) + ")";
+            return false;
+        }
+        if (flags & keysFollow) {
+            std::uint16_t count = 0;
+            if (!r.number(count)) return false;
+            if (count == 0 || 2u * count > r.left()) {
+                if (count == 0)
+                    error = "damaged (empty key list)";
+                else
+                    r.take(nullptr, r.left() + 1);
+                return false;
+            }
+            in.keys.resize(count);
+            for (KeyEvent& e : in.keys) {
+                if (!r.number(e.vk) || !r.number(e.down)) return false;
+                if (e.down > 1) {
+                    error = "damaged (key event at tick " + std::to_string(out.firstTick + t) + ")";
+                    return false;
+                }
+            }
+        }
+        for (std::size_t j = 0; j < 2; ++j) {
+            const int kind = (flags >> (2 * j)) & 3;
+            if (kind == joyNew) {
+                if (!readReading(r, in.joys[j])) return false;
+                last[j] = in.joys[j];
+            } else if (kind == joySame) {
+                if (last[j].taken == 0) {
+                    error = "damaged (joystick reading at tick " +
+                            std::to_string(out.firstTick + t) + ")";
+                    return false;
+                }
+                in.joys[j] = last[j];
+            } else if (kind != joyNone) {
+                error =
+                    "damaged (joystick flags at tick " + std::to_string(out.firstTick + t) + ")";
+                return false;
+            }
+        }
+        if (flags & hashFollows) {
+            StoredHash h;
+            h.index = t;
+            if (!r.number(h.hash)) return false;
+            out.hashes.push_back(h);
+        }
+    }
+    return true;
+}
+
+std::uint64_t readChecksum(const std::uint8_t* p) {
+    std::uint64_t x = 0;
+    for (std::size_t i = 0; i < checksumSize; ++i) x |= static_cast<std::uint64_t>(p[i]) << (8 * i);
+    return x;
+}
+
+// The state's layout: every field's name, size and place, so that a replay from a build
+// whose state is laid out differently is refused rather than misread.
+template <class T> struct IsText : std::false_type {};
+template <std::size_t N> struct IsText<FixedString<N>> : std::true_type {};
+template <class T> struct IsList : std::false_type {};
+template <class T, std::size_t N> struct IsList<Slots<T, N>> : std::true_type {};
+template <class T, std::size_t N> struct IsList<std::array<T, N>> : std::true_type {};
+
+struct LayoutHasher {
+    Fnv& fnv;
+    const std::uint8_t* base;
+    template <class T> void operator()(const char* name, T& v) {
+        fnv.bytes(name, std::strlen(name));
+        fnv.value(sizeof v);
+        fnv.value(static_cast<std::uint64_t>(reinterpret_cast<const std::uint8_t*>(&v) - base));
+        inner(v);
+    }
+    template <class T> void inner(T& v) {
+        if constexpr (IsList<T>::value) {
+            inner(*v.begin());
+        } else if constexpr (!std::is_arithmetic_v<T> && !IsText<T>::value) {
+            LayoutHasher nested{fnv, reinterpret_cast<const std::uint8_t*>(&v)};
+            reflect(nested, v);
+        }
+    }
+};
+
+void hashDataFolder(Fnv& fnv, const std::filesystem::path& folder) {
+    std::error_code ec;
+    std::vector<std::filesystem::path> files;
+    for (const auto& e : std::filesystem::directory_iterator(folder, ec))
+        if (e.is_regular_file(ec)) files.push_back(e.path());
+    std::sort(files.begin(), files.end());
+    std::vector<char> buffer;
+    for (const auto& f : files) {
+        const std::string name = f.generic_string();
+        fnv.bytes(name.data(), name.size());
+        std::ifstream in(f, std::ios::binary);
+        buffer.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        fnv.value(buffer.size());
+        fnv.bytes(buffer.data(), buffer.size());
+    }
+}
+
+} // namespace
+
+std::vector<std::uint8_t> encodeReplay(const Replay& replay) {
+    Writer w;
+    w.raw(magic, sizeof magic);
+    w.number(replayFormatVersion);
+    const std::size_t versionLength = std::min<std::size_t>(replay.gameVersion.size(), 255);
+    w.byte(static_cast<std::uint8_t>(versionLength));
+    w.raw(replay.gameVersion.data(), versionLength);
+    w.number(replay.contentHash);
+    w.number(static_cast<std::uint64_t>(replay.firstTick));
+    w.number(static_cast<std::uint32_t>(replay.ticks.size()));
+    packState(replay.start ? *replay.start : SavedState{}, w);
+
+    std::array<JoyReading, 2> last{};
+    std::size_t nextHash = 0;
+    for (std::size_t t = 0; t < replay.ticks.size(); ++t) {
+        const TickInput& in = replay.ticks[t];
+        std::uint8_t flags = 0;
+        std::array<bool, 2> fresh{};
+        for (std::size_t j = 0; j < 2; ++j) {
+            if (in.joys[j].taken == 0) continue;
+            fresh[j] = last[j].taken == 0 || !sameReading(last[j], in.joys[j]);
+            flags |= static_cast<std::uint8_t>((fresh[j] ? joyNew : joySame) << (2 * j));
+        }
+        const std::size_t keyCount = std::min<std::size_t>(in.keys.size(), 65535);
+        if (keyCount > 0) flags |= keysFollow;
+        while (nextHash < replay.hashes.size() && replay.hashes[nextHash].index < t) ++nextHash;
+        const bool hash = nextHash < replay.hashes.size() && replay.hashes[nextHash].index == t;
+        if (hash) flags |= hashFollows;
+        w.byte(flags);
+        if (keyCount > 0) {
+            w.number(static_cast<std::uint16_t>(keyCount));
+            for (std::size_t k = 0; k < keyCount; ++k) {
+                w.byte(in.keys[k].vk);
+                w.byte(in.keys[k].down ? 1 : 0);
+            }
+        }
+        for (std::size_t j = 0; j < 2; ++j) {
+            if (!fresh[j]) continue;
+            writeReading(w, in.joys[j]);
+            last[j] = in.joys[j];
+        }
+        if (hash) w.number(replay.hashes[nextHash].hash);
+    }
+    Fnv sum;
+    sum.bytes(w.out.data(), w.out.size());
+    w.number(sum.h);
+    return std::move(w.out);
+}
+
+bool decodeReplay(const std::uint8_t* data, std::size_t size, Replay& out, std::string& error) {
+    out = Replay{};
+    Reader r(data, size);
+    char head[sizeof magic] = {};
+    if (!r.take(head, sizeof head) || std::memcmp(head, magic, sizeof magic) != 0) {
+        error = "not a replay file";
+        return false;
+    }
+    std::uint16_t format = 0;
+    if (!r.number(format)) {
+        error = "truncated (the file ends in its header)";
+        return false;
+    }
+    if (format != replayFormatVersion) {
+        error = "replay format version " + std::to_string(format) + ", this game reads version " +
+                std::to_string(replayFormatVersion);
+        return false;
+    }
+    const bool hasChecksum = size >= r.pos() + checksumSize;
+    const std::size_t bodyEnd = hasChecksum ? size - checksumSize : size;
+    Reader body(data, bodyEnd);
+    body.take(nullptr, r.pos());
+    std::string problem;
+    const bool parsed = decodeBody(body, out, problem);
+    if (!parsed && body.short_) {
+        error = "truncated (the file ends before its last tick)";
+        return false;
+    }
+    if (!hasChecksum) {
+        error = "truncated (the file ends in its header)";
+        return false;
+    }
+    Fnv sum;
+    sum.bytes(data, bodyEnd);
+    if (sum.h != readChecksum(data + bodyEnd)) {
+        error = "damaged (its checksum does not match)";
+        return false;
+    }
+    if (!parsed) {
+        error = problem;
+        return false;
+    }
+    if (body.left() != 0) {
+        error = "damaged (bytes after the last tick)";
+        return false;
+    }
+    return true;
+}
+
+std::string thisGameVersion() {
+    return "2.2";
+}
+
+std::uint64_t thisGameContentHash() {
+    static const std::uint64_t hash = [] {
+        Fnv fnv;
+        static SavedState layout;
+        LayoutHasher fields{fnv, reinterpret_cast<const std::uint8_t*>(&layout)};
+        fields("game", layout.game);
+        fields("fighters", layout.game.fighters);
+        fields("objectPool", layout.game.objectPool);
+        fields("keys", layout.keys);
+        for (const char* folder : {"Personagens", "Cenarios", "Posicoes", "Sons"})
+            hashDataFolder(fnv, folder);
+        return fnv.h;
+    }();
+    return hash;
+}
+
+bool replayFitsThisGame(const Replay& replay, std::string& error) {
+    if (replay.gameVersion != thisGameVersion()) {
+        error = "recorded by version " + replay.gameVersion + " of the game, this is version " +
+                thisGameVersion();
+        return false;
+    }
+    if (replay.contentHash != thisGameContentHash()) {
+        error = "recorded with other game data or another build of the game";
+        return false;
+    }
+    return true;
+}
+
+bool writeReplayFile(const std::string& path, const Replay& replay, std::string& error) {
+    const std::vector<std::uint8_t> bytes = encodeReplay(replay);
+    const std::string temporary = path + ".tmp";
+    {
+        std::ofstream f(temporary, std::ios::binary | std::ios::trunc);
+        f.write(reinterpret_cast<const char*>(bytes.data()),
+                static_cast<std::streamsize>(bytes.size()));
+        f.flush();
+        if (!f) {
+            std::remove(temporary.c_str());
+            error = "cannot write " + path;
+            return false;
+        }
+    }
+    std::error_code ec;
+    std::filesystem::rename(temporary, path, ec);
+    if (ec) {
+        std::remove(temporary.c_str());
+        error = "cannot write " + path;
+        return false;
+    }
+    return true;
+}
+
+bool readReplayFile(const std::string& path, Replay& out, std::string& error) {
+    std::ifstream f(path, std::ios::binary);
+    if (!f) {
+        error = "cannot be opened";
+        return false;
+    }
+    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(f)),
+                                    std::istreambuf_iterator<char>());
+    if (f.bad()) {
+        error = "cannot be read";
+        return false;
+    }
+    return decodeReplay(bytes.data(), bytes.size(), out, error);
+}

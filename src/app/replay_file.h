@@ -1,0 +1,44 @@
+// Replay files: a header (magic, format version, game version, content hash), the saved
+// state the replay starts from, every tick's input as the tick consumed it, a stateHash
+// every 40 ticks and after the last, and a checksum of everything before it.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/tick_input.h"
+#include "shell/saved_state.h"
+
+constexpr std::uint16_t replayFormatVersion = 1;
+constexpr int replayHashInterval = 40;
+
+struct StoredHash {
+    std::size_t index = 0; // of the tick in the replay, 0 for the first
+    std::uint64_t hash = 0;
+};
+
+struct Replay {
+    std::string gameVersion;
+    std::uint64_t contentHash = 0;
+    long long firstTick = 1; // the recorded run's number for the replay's first tick
+    std::unique_ptr<SavedState> start;
+    std::vector<TickInput> ticks;
+    std::vector<StoredHash> hashes;
+};
+
+std::vector<std::uint8_t> encodeReplay(const Replay& replay);
+// Reads a replay's bytes; false with what is wrong (not a replay, truncated, damaged, a
+// format this game does not read). Never reads past the data.
+bool decodeReplay(const std::uint8_t* data, std::size_t size, Replay& out, std::string& error);
+
+// The game and content a replay must have been recorded with: the version, and a hash of
+// the data folders and of the state's layout.
+std::string thisGameVersion();
+std::uint64_t thisGameContentHash();
+// False with the reason when the replay was made by another version or with other content.
+bool replayFitsThisGame(const Replay& replay, std::string& error);
+
+bool writeReplayFile(const std::string& path, const Replay& replay, std::string& error);
+bool readReplayFile(const std::string& path, Replay& out, std::string& error);

@@ -1,0 +1,107 @@
+#include "app/replay_store.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <vector>
+
+#include "platform/utf8.h"
+#include "shell/rosters.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* extension = ".tvr";
+
+// Upper-case letters and digits; an accented letter loses its accent; anything else
+// becomes one dash.
+std::string slug(std::string_view text) {
+    std::string out;
+    for (std::uint32_t c : decodeUtf8(text)) {
+        char k = 0;
+        if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))
+            k = static_cast<char>(c);
+        else if (c >= 'a' && c <= 'z')
+            k = static_cast<char>(c - 32);
+        else if ((c >= 0xC0 && c <= 0xC5) || (c >= 0xE0 && c <= 0xE5))
+            k = 'A';
+        else if (c == 0xC7 || c == 0xE7)
+            k = 'C';
+        else if ((c >= 0xC8 && c <= 0xCB) || (c >= 0xE8 && c <= 0xEB))
+            k = 'E';
+        else if ((c >= 0xCC && c <= 0xCF) || (c >= 0xEC && c <= 0xEF))
+            k = 'I';
+        else if ((c >= 0xD2 && c <= 0xD6) || (c >= 0xF2 && c <= 0xF6))
+            k = 'O';
+        else if ((c >= 0xD9 && c <= 0xDC) || (c >= 0xF9 && c <= 0xFC))
+            k = 'U';
+        if (k != 0)
+            out += k;
+        else if (!out.empty() && out.back() != '-')
+            out += '-';
+    }
+    while (!out.empty() && out.back() == '-') out.pop_back();
+    return out.empty() ? "-" : out;
+}
+
+template <std::size_t N>
+std::string_view rosterName(const std::array<std::string_view, N>& r, int i) {
+    return i >= 1 && static_cast<std::size_t>(i) < N ? r[static_cast<std::size_t>(i)] : "-";
+}
+
+} // namespace
+
+std::string replayFolder() {
+    const char* data = std::getenv("XDG_DATA_HOME");
+    if (data && *data) return (fs::path(data) / "torvel-arena" / "replays").string();
+    const char* home = std::getenv("HOME");
+    if (home && *home)
+        return (fs::path(home) / ".local" / "share" / "torvel-arena" / "replays").string();
+    return {};
+}
+
+std::string replayFileName(std::tm when, int fighter1, int fighter2, int arena) {
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%Y-%m-%d_%H-%M-%S", &when);
+    return std::string(stamp) + "_" + slug(rosterName(fighterRoster, fighter1)) + "-VS-" +
+           slug(rosterName(fighterRoster, fighter2)) + "_" + slug(rosterName(arenaRoster, arena)) +
+           extension;
+}
+
+std::string storeMatchReplay(const Replay& replay, std::string& error) {
+    const std::string folder = replayFolder();
+    if (folder.empty()) {
+        error = "no folder for replays (neither XDG_DATA_HOME nor HOME is set)";
+        return {};
+    }
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    if (ec) {
+        error = "cannot create " + folder;
+        return {};
+    }
+    const GameState& g = replay.start->game;
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    const std::string name =
+        replayFileName(local, g.fighters[1].character, g.fighters[2].character, g.arena);
+    fs::path path = fs::path(folder) / name;
+    for (int n = 2; fs::exists(path, ec); ++n)
+        path = fs::path(folder) /
+               (name.substr(0, name.size() - 4) + "-" + std::to_string(n) + extension);
+    if (!writeReplayFile(path.string(), replay, error)) return {};
+    pruneReplays(folder, replaysKept);
+    return path.string();
+}
+
+void pruneReplays(const std::string& folder, std::size_t keep) {
+    std::error_code ec;
+    std::vector<fs::path> replays;
+    for (const auto& e : fs::directory_iterator(folder, ec))
+        if (e.is_regular_file(ec) && e.path().extension() == extension) replays.push_back(e.path());
+    if (replays.size() <= keep) return;
+    std::sort(replays.begin(), replays.end());
+    for (std::size_t i = 0; i + keep < replays.size(); ++i) fs::remove(replays[i], ec);
+}

@@ -1,0 +1,69 @@
+#include "app/run_outputs.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+
+#include "app/frame.h"
+#include "app/startup.h"
+#include "platform/png_writer.h"
+#include "shell/state_dump.h"
+
+namespace {
+
+bool writeText(const std::string& path, const std::string& text) {
+    std::ofstream f(path, std::ios::binary);
+    f << text;
+    return static_cast<bool>(f);
+}
+
+long long percentile(std::vector<std::int64_t> v, double p) {
+    if (v.empty()) return 0;
+    std::size_t i = static_cast<std::size_t>(p * static_cast<double>(v.size() - 1) + 0.5);
+    std::nth_element(v.begin(), v.begin() + static_cast<std::ptrdiff_t>(i), v.end());
+    return v[i];
+}
+
+} // namespace
+
+bool RunOutputs::shotAt(long long tick) const {
+    return std::any_of(options_.shots.begin(), options_.shots.end(),
+                       [&](const TickFile& s) { return s.tick == tick; });
+}
+
+void RunOutputs::beforeTick(long long tick) {
+    frameControl.capture = shotAt(tick) ? &capture_ : nullptr;
+}
+
+void RunOutputs::afterTick(long long tick, std::int64_t workMicros) {
+    workTimes_.push_back(workMicros);
+    std::string error;
+    for (const TickFile& s : options_.shots) {
+        if (s.tick != tick) continue;
+        if (!writePng(s.path, frameControl.captureWidth, frameControl.captureHeight, capture_,
+                      error)) {
+            std::fprintf(stderr, "torvel-arena: %s\n", error.c_str());
+            status_ = 1;
+        }
+    }
+    for (const TickFile& d : options_.dumps) {
+        if (d.tick == tick && !writeText(d.path, stateDumpJson(tick))) {
+            std::fprintf(stderr, "torvel-arena: cannot write %s\n", d.path.c_str());
+            status_ = 1;
+        }
+    }
+    frameControl.capture = nullptr;
+}
+
+void RunOutputs::printStats() const {
+    std::printf("ticks %zu\n", workTimes_.size());
+    std::printf(
+        "work per tick (us): p50 %lld  p95 %lld  p99 %lld  max %lld\n",
+        percentile(workTimes_, 0.50), percentile(workTimes_, 0.95), percentile(workTimes_, 0.99),
+        workTimes_.empty()
+            ? 0LL
+            : static_cast<long long>(*std::max_element(workTimes_.begin(), workTimes_.end())));
+    if (lastLoadingMicros > 0)
+        std::printf("display set-up and loading (ms): %lld\n",
+                    static_cast<long long>(lastLoadingMicros / 1000));
+}

@@ -1,0 +1,26 @@
+// What a run writes as it goes: the --shot pictures and --dump states at their ticks,
+// and the work time of every tick for --stats.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "app/command_line.h"
+
+class RunOutputs {
+  public:
+    explicit RunOutputs(const CommandLine& options) : options_(options) {}
+    bool shotAt(long long tick) const;
+    // Before the tick: its frame is captured when a shot is due.
+    void beforeTick(long long tick);
+    // After the tick: shots and dumps due are written; a failure makes the status 1.
+    void afterTick(long long tick, std::int64_t workMicros);
+    int status() const { return status_; }
+    void printStats() const;
+
+  private:
+    const CommandLine& options_;
+    std::vector<std::int64_t> workTimes_;
+    std::vector<std::uint8_t> capture_;
+    int status_ = 0;
+};

@@ -1,0 +1,29 @@
+#include "app/tick_input.h"
+
+#include "app/frame.h"
+#include "app/key_events.h"
+#include "platform/keys.h"
+#include "shell/game_state.h"
+#include "shell/scene_change.h"
+
+bool advanceTick(TickInput& input, TickSource source) {
+    for (const KeyEvent& e : input.keys) {
+        setKeyDown(e.vk, e.down != 0);
+        if (e.down == 0) continue;
+        FormKeyDown(e.vk);
+        traceSceneIfChanged();
+        if (gs.quitRequested == 1) return false;
+    }
+    beginTickReadings(source == TickSource::Replayed ? &input.joys : nullptr);
+    DXTimer1Timer();
+    if (source == TickSource::Live) input.joys = tickReadings();
+    traceSceneIfChanged();
+    return true;
+}
+
+void releaseHeldKeys(TickInput& input) {
+    HeldKeys held = heldKeys();
+    for (const KeyEvent& e : input.keys) held[e.vk] = e.down != 0;
+    for (std::size_t k = 1; k < held.size(); ++k)
+        if (held[k]) input.keys.push_back({static_cast<u8>(k), 0});
+}
