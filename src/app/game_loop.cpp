@@ -143,7 +143,7 @@ int runGame(const CommandLine& options) {
 
         outputs.beforeTick(tick);
         const std::int64_t start = monotonicMicros();
-        const bool ran = sync ? sync->advance(input, tick) : advanceTick(input, TickSource::Live);
+        const bool ran = sync ? sync->advance(input, tick) : advanceLiveTick(input);
         if (!ran) break;
         outputs.afterTick(tick, monotonicMicros() - start - frameControl.lastWaitMicros);
         if (sync && sync->failed()) break;

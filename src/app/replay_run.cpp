@@ -60,6 +60,18 @@ struct Viewer {
 
 } // namespace
 
+ReplayPlayer::ReplayPlayer(const Replay& replay) : replay_(replay) {
+    prepareFor(*replay.start);
+}
+
+bool ReplayPlayer::step() {
+    const std::size_t i = next_++;
+    advanceReplayedTick(replay_.ticks[i]);
+    while (nextHash_ < replay_.hashes.size() && replay_.hashes[nextHash_].index < i) ++nextHash_;
+    return nextHash_ >= replay_.hashes.size() || replay_.hashes[nextHash_].index != i ||
+           replay_.hashes[nextHash_].hash == stateHash();
+}
+
 int runReplay(const CommandLine& options) {
     Replay replay;
     std::string error;
@@ -81,16 +93,15 @@ int runReplay(const CommandLine& options) {
     setConfigWritesHeld(true);
     setTraceEnabled(options.trace);
     setTraceTick(replay.firstTick);
-    prepareFor(*replay.start);
+    ReplayPlayer player(replay);
     traceSceneIfChanged();
 
     RunOutputs outputs(options);
     Viewer viewer;
-    std::size_t nextHash = 0;
     long long played = 0;
     int status = 0;
-    for (std::size_t i = 0; i < replay.ticks.size(); ++i) {
-        const long long tick = replay.firstTick + static_cast<long long>(i);
+    while (!player.done()) {
+        const long long tick = player.nextTick();
         if (options.ticks && tick > *options.ticks) break;
         if (windowed) {
             viewer.pump();
@@ -109,12 +120,10 @@ int runReplay(const CommandLine& options) {
         frameControl.pace = windowed && !unseen;
         outputs.beforeTick(tick);
         const std::int64_t start = monotonicMicros();
-        advanceTick(replay.ticks[i], TickSource::Replayed);
+        const bool inStep = player.step();
         outputs.afterTick(tick, monotonicMicros() - start - frameControl.lastWaitMicros);
         ++played;
-        while (nextHash < replay.hashes.size() && replay.hashes[nextHash].index < i) ++nextHash;
-        if (nextHash < replay.hashes.size() && replay.hashes[nextHash].index == i &&
-            replay.hashes[nextHash].hash != stateHash()) {
+        if (!inStep) {
             std::printf("replay desync at tick %lld\n", tick);
             status = 1;
             break;

@@ -3,6 +3,25 @@
 #pragma once
 
 #include "app/command_line.h"
+#include "app/replay_file.h"
+
+// Plays a replay tick by tick through the same input path a keyboard feeds.
+class ReplayPlayer {
+  public:
+    // Sets up what the start state stands on (the display and loaded arenas of the
+    // recorded run) and loads it.
+    explicit ReplayPlayer(const Replay& replay);
+    bool done() const { return next_ >= replay_.ticks.size(); }
+    // The recorded run's number of the next tick.
+    long long nextTick() const { return replay_.firstTick + static_cast<long long>(next_); }
+    // Runs the next tick; false when its stored hash, if it has one, differs.
+    bool step();
+
+  private:
+    const Replay& replay_;
+    std::size_t next_ = 0;
+    std::size_t nextHash_ = 0;
+};
 
 // The exit status: 0 played (and every stored hash matched), 1 a desync or an output
 // that could not be written, 2 a file that is not a good replay for this game.

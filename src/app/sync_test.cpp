@@ -11,7 +11,7 @@ bool SyncTest::advance(TickInput& input, long long tick) {
     // The ring is indexed by the tick: its slot holds the state before that tick.
     SavedState& before = *ring_[static_cast<std::size_t>(tick % depth_)];
     saveState(before);
-    if (!advanceTick(input, TickSource::Live)) return false;
+    if (!advanceLiveTick(input)) return false;
     ++ticksRun_;
     const std::uint64_t expected = stateHash();
     saveState(*after_);
@@ -21,7 +21,7 @@ bool SyncTest::advance(TickInput& input, long long tick) {
     {
         Resimulation unseen;
         loadState(before);
-        advanceTick(input, TickSource::Replayed);
+        advanceReplayedTick(input);
     }
     if (stateHash() != expected) {
         mismatch(tick, "run again from the state before it", *after_);
@@ -32,7 +32,7 @@ bool SyncTest::advance(TickInput& input, long long tick) {
             Resimulation unseen;
             const long long first = tick - depth_ + 1;
             loadState(*ring_[static_cast<std::size_t>(first % depth_)]);
-            for (TickInput& in : inputs_) advanceTick(in, TickSource::Replayed);
+            for (const TickInput& in : inputs_) advanceReplayedTick(in);
         }
         if (stateHash() != expected) {
             mismatch(tick, "the last ticks run again", *after_);

@@ -6,7 +6,9 @@
 #include "shell/game_state.h"
 #include "shell/scene_change.h"
 
-bool advanceTick(TickInput& input, TickSource source) {
+namespace {
+
+bool deliverKeys(const TickInput& input) {
     for (const KeyEvent& e : input.keys) {
         setKeyDown(e.vk, e.down != 0);
         if (e.down == 0) continue;
@@ -14,10 +16,27 @@ bool advanceTick(TickInput& input, TickSource source) {
         traceSceneIfChanged();
         if (gs.quitRequested == 1) return false;
     }
-    beginTickReadings(source == TickSource::Replayed ? &input.joys : nullptr);
+    return true;
+}
+
+void runTick(const TickJoyReadings* playback) {
+    beginTickReadings(playback);
     DXTimer1Timer();
-    if (source == TickSource::Live) input.joys = tickReadings();
     traceSceneIfChanged();
+}
+
+} // namespace
+
+bool advanceLiveTick(TickInput& input) {
+    if (!deliverKeys(input)) return false;
+    runTick(nullptr);
+    input.joys = tickReadings();
+    return true;
+}
+
+bool advanceReplayedTick(const TickInput& input) {
+    if (!deliverKeys(input)) return false;
+    runTick(&input.joys);
     return true;
 }
 

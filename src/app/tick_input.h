@@ -1,6 +1,6 @@
 // One tick's input as the tick consumed it: the key events delivered since the tick
 // before, in order, and the joystick readings the tick took. Live play, replays, the
-// sync test and re-simulated ticks all run a tick through advanceTick.
+// sync test and re-simulated ticks all run a tick through these.
 #pragma once
 
 #include <vector>
@@ -18,14 +18,12 @@ struct TickInput {
     TickJoyReadings joys{};
 };
 
-enum class TickSource {
-    Live,    // joysticks are read from the devices and the readings kept in the input
-    Replayed // joysticks read what the input holds
-};
-
-// Delivers the key events (a key press reaches the window's key handler) and runs the
-// tick. Returns false when a key event asked to quit; the tick is then not run.
-bool advanceTick(TickInput& input, TickSource source);
+// Both deliver the key events (a key press reaches the window's key handler) and run the
+// tick; false when a key event asked to quit, and the tick is then not run.
+// A live tick reads the joysticks from the devices and keeps the readings in the input.
+bool advanceLiveTick(TickInput& input);
+// A replayed tick reads the joysticks the input holds.
+bool advanceReplayedTick(const TickInput& input);
 
 // Every key held, or pressed by an event still in the input, is released after it: the
 // window lost focus.

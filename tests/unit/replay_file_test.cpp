@@ -1,0 +1,263 @@
+// Replay files: what is written reads back the same; a file that is not a good replay is
+// refused with what is wrong and never read past its end; an input changed in a good
+// file is caught by the first stored hash after it.
+#include <gtest/gtest.h>
+
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+#include "app/frame.h"
+#include "app/match_recording.h"
+#include "app/replay_file.h"
+#include "app/replay_recorder.h"
+#include "app/replay_run.h"
+#include "app/replay_store.h"
+#include "app/tick_input.h"
+#include "battle_support.h"
+#include "platform/keys.h"
+#include "scratch_dir.h"
+#include "shell/state_dump.h"
+
+namespace {
+
+// Player 1 walks in and mashes punches; player 2 on joystick 1 steps back and kicks.
+TickInput inputOfTick(int t) {
+    TickInput in;
+    if (t % 30 == 0) in.keys.push_back({vk::Right, 1});
+    if (t % 30 == 12) in.keys.push_back({vk::Right, 0});
+    if (t % 9 == 0) in.keys.push_back({'Z', 1});
+    if (t % 9 == 2) in.keys.push_back({'Z', 0});
+    if (t % 50 == 25) in.keys.push_back({'X', 1});
+    if (t % 50 == 27) in.keys.push_back({'X', 0});
+    return in;
+}
+
+// A recorded stretch of battle between two players, 200 ticks.
+Replay recordBattle(int ticks = 200) {
+    freshBattle(3);
+    frameControl.pace = false;
+    gs.resolutionChoice = 0; // nothing for a replay to set up
+    joyVirtualPlug(0);
+    ReplayRecorder recorder;
+    recorder.begin(1);
+    for (int t = 0; t < ticks; ++t) {
+        joyVirtualAxis(0, 'x', t % 40 < 20 ? 65535 : 32767);
+        joyVirtualButton(0, 3, t % 13 == 0);
+        TickInput in = inputOfTick(t);
+        EXPECT_TRUE(advanceLiveTick(in));
+        recorder.add(in);
+    }
+    return recorder.finish();
+}
+
+// The replay played headless from its start: 0 when every stored hash matched, else the
+// tick of the first that did not.
+long long firstDesync(const Replay& replay) {
+    ReplayPlayer player(replay);
+    while (!player.done()) {
+        const long long tick = player.nextTick();
+        if (!player.step()) return tick;
+    }
+    return 0;
+}
+
+void setChecksum(std::vector<std::uint8_t>& bytes) {
+    std::uint64_t h = 1469598103934665603ull;
+    for (std::size_t i = 0; i + 8 < bytes.size(); ++i) {
+        h ^= bytes[i];
+        h *= 1099511628211ull;
+    }
+    for (std::size_t i = 0; i < 8; ++i)
+        bytes[bytes.size() - 8 + i] = static_cast<std::uint8_t>(h >> (8 * i));
+}
+
+} // namespace
+
+TEST(ReplayFile, ReadsBackWhatWasWrittenAndPlaysToTheSameHashes) {
+    const Replay replay = recordBattle();
+    const std::uint64_t endHash = stateHash();
+    ASSERT_EQ(replay.ticks.size(), 200u);
+    // Every 40th tick and the last.
+    ASSERT_EQ(replay.hashes.size(), 5u);
+    EXPECT_EQ(replay.hashes.back().index, 199u);
+
+    const std::vector<std::uint8_t> bytes = encodeReplay(replay);
+    Replay back;
+    std::string error;
+    ASSERT_TRUE(decodeReplay(bytes.data(), bytes.size(), back, error)) << error;
+    EXPECT_EQ(back.firstTick, 1);
+    EXPECT_TRUE(replayFitsThisGame(back, error)) << error;
+    ASSERT_EQ(back.ticks.size(), replay.ticks.size());
+    for (std::size_t t = 0; t < back.ticks.size(); ++t) {
+        ASSERT_EQ(back.ticks[t].keys.size(), replay.ticks[t].keys.size()) << t;
+        for (std::size_t j = 0; j < 2; ++j) {
+            EXPECT_EQ(back.ticks[t].joys[j].taken, replay.ticks[t].joys[j].taken) << t;
+            EXPECT_EQ(back.ticks[t].joys[j].info.x, replay.ticks[t].joys[j].info.x) << t;
+            EXPECT_EQ(back.ticks[t].joys[j].info.buttons, replay.ticks[t].joys[j].info.buttons);
+        }
+    }
+    // Compact: the start state packs to far less than its size, ticks to a few bytes.
+    EXPECT_LT(bytes.size(), sizeof(SavedState) / 3);
+
+    EXPECT_EQ(firstDesync(back), 0);
+    EXPECT_EQ(stateHash(), endHash);
+}
+
+TEST(ReplayFile, AChangedInputIsCaughtAtTheFirstStoredHashAfterIt) {
+    Replay replay = recordBattle();
+    // One punch press of player 1 after tick 85 becomes a press of an unbound key.
+    std::size_t changed = 0;
+    for (std::size_t t = 85; t < replay.ticks.size(); ++t) {
+        if (!replay.ticks[t].keys.empty() && replay.ticks[t].keys[0].vk == 'Z' &&
+            replay.ticks[t].keys[0].down == 1) {
+            replay.ticks[t].keys[0].vk = 'V';
+            changed = t;
+            break;
+        }
+    }
+    ASSERT_GT(changed, 0u);
+    const long long expected = (static_cast<long long>(changed) / 40 + 1) * 40;
+    EXPECT_EQ(firstDesync(replay), expected);
+}
+
+TEST(ReplayFile, RefusesWhatIsNotAGoodReplayWithWhatIsWrong) {
+    const std::vector<std::uint8_t> good = encodeReplay(recordBattle(60));
+    struct Case {
+        const char* what;
+        std::vector<std::uint8_t> bytes;
+        const char* message;
+    };
+    auto with = [&](auto change) {
+        std::vector<std::uint8_t> b = good;
+        change(b);
+        return b;
+    };
+    const Case cases[] = {
+        {"empty", {}, "not a replay file"},
+        {"another file", {'P', 'K', 3, 4, 0, 0, 0, 0, 0, 0, 0, 0}, "not a replay file"},
+        {"wrong magic", with([](auto& b) { b[0] = 'X'; }), "not a replay file"},
+        {"cut in the header", with([](auto& b) { b.resize(9); }), "truncated"},
+        {"cut in the state", with([](auto& b) { b.resize(200); }), "truncated"},
+        {"cut before its end", with([](auto& b) { b.resize(b.size() - 20); }), "truncated"},
+        {"checksum cut off", with([](auto& b) { b.resize(b.size() - 8); }), "truncated"},
+        {"newer format", with([](auto& b) { b[8] = 2; }), "format version 2"},
+        {"a flipped byte", with([](auto& b) { b[b.size() / 2] ^= 0x10; }), "damaged"},
+        {"bytes after the end", with([](auto& b) {
+             b.insert(b.end() - 8, 3, 0);
+             setChecksum(b);
+         }),
+         "damaged"},
+        {"unknown tick flags", with([](auto& b) {
+             b[b.size() - 8 - 9] = 0xC0; // the flags of the last tick, before its hash
+             setChecksum(b);
+         }),
+         "damaged"},
+    };
+    for (const Case& c : cases) {
+        Replay r;
+        std::string error;
+        EXPECT_FALSE(decodeReplay(c.bytes.data(), c.bytes.size(), r, error)) << c.what;
+        EXPECT_NE(error.find(c.message), std::string::npos) << c.what << ": " << error;
+    }
+    // Every shorter file is refused as truncated.
+    for (std::size_t n = 10; n < good.size(); n += 7) {
+        Replay r;
+        std::string error;
+        EXPECT_FALSE(decodeReplay(good.data(), n, r, error)) << n;
+        EXPECT_NE(error.find("truncated"), std::string::npos) << n << ": " << error;
+    }
+}
+
+TEST(ReplayFile, AReplayOfAnotherVersionOrContentIsRefusedByName) {
+    Replay r = recordBattle(10);
+    std::string error;
+    r.gameVersion = "1.9";
+    EXPECT_FALSE(replayFitsThisGame(r, error));
+    EXPECT_NE(error.find("version 1.9"), std::string::npos) << error;
+    r.gameVersion = thisGameVersion();
+    r.contentHash ^= 1;
+    EXPECT_FALSE(replayFitsThisGame(r, error));
+    EXPECT_NE(error.find("other game data"), std::string::npos) << error;
+}
+
+TEST(ReplayStore, NamesByDateFightersAndArena) {
+    std::tm when{};
+    when.tm_year = 126, when.tm_mon = 11, when.tm_mday = 10;
+    when.tm_hour = 17, when.tm_min = 5, when.tm_sec = 9;
+    EXPECT_EQ(replayFileName(when, 1, 2, 1),
+              "2026-12-10_17-05-09_TORVEL-VS-SEU-BRANDOLIM_PRIMEIRO-PATIO-DA-VILA.tvr");
+    EXPECT_EQ(replayFileName(when, 5, 0, 9), "2026-12-10_17-05-09_DONA-TERVINA-VS--_-.tvr");
+}
+
+TEST(ReplayStore, KeepsTheNewestHundred) {
+    ScratchDir dir("replay-store");
+    for (int i = 0; i < 103; ++i) {
+        char name[64];
+        std::snprintf(name, sizeof name, "2026-12-%02d_%02d-00-00_A-VS-B_C.tvr", 1 + i % 28,
+                      10 + i / 28);
+        dir.write(name, "x");
+    }
+    dir.write("notes.txt", "mine");
+    pruneReplays(dir.path().string(), replaysKept);
+    std::set<std::string> left;
+    for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+        left.insert(e.path().filename().string());
+    EXPECT_EQ(left.size(), 101u);
+    EXPECT_TRUE(left.count("notes.txt"));
+    // The three oldest went: the first day at 10, 11 and 12 o'clock.
+    for (const char* gone : {"2026-12-01_10-00-00_A-VS-B_C.tvr", "2026-12-01_11-00-00_A-VS-B_C.tvr",
+                             "2026-12-01_12-00-00_A-VS-B_C.tvr"})
+        EXPECT_FALSE(left.count(gone)) << gone;
+    EXPECT_TRUE(left.count("2026-12-01_13-00-00_A-VS-B_C.tvr"));
+    EXPECT_TRUE(left.count("2026-12-02_10-00-00_A-VS-B_C.tvr"));
+}
+
+// A match is kept from its first battle tick to the moment its victory screen is left;
+// a rematch is a replay of its own; scenes outside a match record nothing.
+TEST(MatchRecording, StoresEachMatchIntoTheDataFolder) {
+    ScratchDir dir("match-recording");
+    const char* before = std::getenv("XDG_DATA_HOME");
+    const std::string previous = before ? before : "";
+    setenv("XDG_DATA_HOME", dir.path().c_str(), 1);
+    freshBattle();
+    MatchRecording matches;
+    const char* scenes[] = {"OPCOES",     "BATALHA",    "BATALHA", "BATALHA",
+                            "VS-VITORIA", "VS-VITORIA", "BATALHA", "BATALHA",
+                            "VS-VITORIA", "OPCOES",     "OPCOES",  "SELECAO-LUTADOR"};
+    std::vector<std::string> stored;
+    long long tick = 1;
+    for (const char* scene : scenes) {
+        gs.sceneName = scene;
+        matches.atTickBoundary(tick);
+        if (!matches.lastStored().empty() &&
+            (stored.empty() || stored.back() != matches.lastStored()))
+            stored.push_back(matches.lastStored());
+        TickInput in;
+        matches.afterTick(in);
+        ++tick;
+    }
+    matches.end();
+    if (before)
+        setenv("XDG_DATA_HOME", previous.c_str(), 1);
+    else
+        unsetenv("XDG_DATA_HOME");
+    ASSERT_EQ(stored.size(), 2u);
+    const auto folder = dir.path() / "torvel-arena" / "replays";
+    for (const std::string& path : stored) {
+        EXPECT_EQ(std::filesystem::path(path).parent_path(), folder);
+        Replay r;
+        std::string error;
+        ASSERT_TRUE(readReplayFile(path, r, error)) << error;
+        EXPECT_EQ(r.start->game.sceneName, "BATALHA");
+    }
+    Replay first, second;
+    std::string error;
+    ASSERT_TRUE(readReplayFile(stored[0], first, error));
+    ASSERT_TRUE(readReplayFile(stored[1], second, error));
+    EXPECT_EQ(first.firstTick, 2);
+    EXPECT_EQ(first.ticks.size(), 5u); // three battle ticks and two on the victory screen
+    EXPECT_EQ(second.firstTick, 7);
+    EXPECT_EQ(second.ticks.size(), 3u);
+}
