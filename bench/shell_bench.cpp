@@ -1,7 +1,9 @@
-// The cost of the shell's own work per tick: one headless tick of a start-up screen, and
-// the state hash and dump the harness takes.
+// The cost of the shell's own work per tick: one headless tick of a start-up screen, the
+// state hash and dump the harness takes, and a saved state's save plus load (the step
+// rollback and the sync test take on every tick).
 #include <benchmark/benchmark.h>
 
+#include <memory>
 #include <string>
 
 #include "app/frame.h"
@@ -9,6 +11,7 @@
 #include "platform/audio.h"
 #include "platform/window.h"
 #include "shell/game_state.h"
+#include "shell/saved_state.h"
 #include "shell/state_dump.h"
 
 namespace {
@@ -39,6 +42,19 @@ void StateDump(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(stateDumpJson(1));
 }
 BENCHMARK(StateDump);
+
+void SaveAndLoadState(benchmark::State& state) {
+    headlessGame();
+    auto saved = std::make_unique<SavedState>();
+    for (auto _ : state) {
+        saveState(*saved);
+        benchmark::ClobberMemory();
+        loadState(*saved);
+        benchmark::ClobberMemory();
+    }
+    state.counters["bytes"] = sizeof(SavedState);
+}
+BENCHMARK(SaveAndLoadState);
 
 } // namespace
 

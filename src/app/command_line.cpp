@@ -72,8 +72,8 @@ const char* commandLineHelp() {
            "                   ticks' or 'synctest mismatch at tick T' and the fields that\n"
            "                   differ (exit 1)\n"
            "  --stats          at exit print the tick count, the work time per tick\n"
-           "                   (p50, p95, p99, max; the pacing wait excluded) and how\n"
-           "                   long the display set-up and loading took\n";
+           "                   (p50, p95, p99, max; the pacing wait excluded), the peak\n"
+           "                   memory and how long the display set-up and loading took\n";
 }
 
 bool parseCommandLine(int argc, const char* const* argv, CommandLine& out, std::string& error) {

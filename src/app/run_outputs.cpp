@@ -6,6 +6,7 @@
 
 #include "app/frame.h"
 #include "app/startup.h"
+#include "platform/clock.h"
 #include "platform/png_writer.h"
 #include "shell/state_dump.h"
 
@@ -63,6 +64,7 @@ void RunOutputs::printStats() const {
         workTimes_.empty()
             ? 0LL
             : static_cast<long long>(*std::max_element(workTimes_.begin(), workTimes_.end())));
+    std::printf("peak memory (KiB): %lld\n", static_cast<long long>(peakMemoryKiB()));
     if (lastLoadingMicros > 0)
         std::printf("display set-up and loading (ms): %lld\n",
                     static_cast<long long>(lastLoadingMicros / 1000));

@@ -3,6 +3,8 @@
 #include <chrono>
 #include <thread>
 
+#include <sys/resource.h>
+
 std::int64_t wallClockMs() {
     using namespace std::chrono;
     return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
@@ -18,4 +20,10 @@ void waitUntilWallClockMs(std::int64_t endMs) {
     if (left > 2) std::this_thread::sleep_for(std::chrono::milliseconds(left - 2));
     while (wallClockMs() < endMs) {
     }
+}
+
+std::int64_t peakMemoryKiB() {
+    rusage usage{};
+    if (getrusage(RUSAGE_SELF, &usage) != 0) return 0;
+    return usage.ru_maxrss;
 }

@@ -9,3 +9,5 @@ std::int64_t wallClockMs();
 std::int64_t monotonicMicros();
 // Wait until wallClockMs() >= endMs: sleep to about 2 ms before, then spin.
 void waitUntilWallClockMs(std::int64_t endMs);
+// The most memory the process has held at once (resident set), in KiB (--stats).
+std::int64_t peakMemoryKiB();
