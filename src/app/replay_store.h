@@ -17,6 +17,6 @@ std::string replayFileName(std::tm when, int fighter1, int fighter2, int arena);
 // Writes the replay of the match that just ended into the folder, then removes the
 // oldest replays beyond the newest `replaysKept`. The written path, or empty with error.
 std::string storeMatchReplay(const Replay& replay, std::string& error);
-// Removes the oldest replays (by name, which starts with the date and time) so that at
-// most `keep` are left. Other files are left alone.
+// Removes the oldest replays (by the date and time their names start with, then by when
+// they were written) so that at most `keep` are left. Other files are left alone.
 void pruneReplays(const std::string& folder, std::size_t keep);
