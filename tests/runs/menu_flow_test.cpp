@@ -235,3 +235,15 @@ TEST(MenuFlow, EachMenuSceneOnScreen) {
     EXPECT_GT(count(again, 500, 40, 780, 230, sunny), 3000);
     EXPECT_GT(count(picture("configuration"), 0, 60, 800, 600, reddish), 300000);
 }
+
+// Every menu scene, the curtain, the saved configuration and the way out, under the sync
+// test: each tick run again unseen gives the state it gave when shown.
+TEST(MenuFlow, TheWholeFlowStaysInSync) {
+    const std::string dir = scratchDir("menu-flow-sync");
+    const std::string run = copyOfRunDir("menu-flow-sync-run");
+    const GameRun r = runGameIn(run, "--headless --title --seed 11 --synctest 8 --ticks 1000 "
+                                     "--script " +
+                                         writeScript(dir, flowScript));
+    EXPECT_EQ(r.status, 0) << r.out << r.err;
+    EXPECT_NE(r.out.find("synctest ok 903 ticks"), std::string::npos) << r.out;
+}
