@@ -122,6 +122,10 @@ Matrix multiply(const Matrix& a, const Matrix& b);
 // The matrices of glTranslated and glRotated (angle in degrees about the axis).
 Matrix translationMatrix(double x, double y, double z);
 Matrix rotationMatrix(double angle, double x, double y, double z);
+// What Gfx::translated and Gfx::rotated make of a stack's top m, value for value, for
+// code that follows a frame off the stack.
+Matrix withTranslation(const Matrix& m, double x, double y, double z);
+Matrix withRotation(const Matrix& m, double angle, double x, double y, double z);
 
 // The backend in use now: game code writes gfx().begin(GL::QUADS) and so on.
 Gfx& gfx();

@@ -121,20 +121,27 @@ Matrix rotationMatrix(double angle, double x, double y, double z) {
             1};
 }
 
+Matrix withTranslation(const Matrix& m, double x, double y, double z) {
+    return multiply(m, translationMatrix(x, y, z));
+}
+
+Matrix withRotation(const Matrix& m, double angle, double x, double y, double z) {
+    // A turn by 0 is the identity, exactly: skipping it changes no value.
+    if (angle == 0) return m;
+    return multiply(m, rotationMatrix(angle, x, y, z));
+}
+
 void Gfx::translated(double x, double y, double z) {
     noteMatrixCall("translate", x, y, z);
     Matrix& top = stack(mode_).entries.back();
-    top = multiply(top, translationMatrix(x, y, z));
+    top = withTranslation(top, x, y, z);
     changed();
 }
 
 void Gfx::rotated(double angle, double x, double y, double z) {
     noteMatrixCall("rotate", angle, x, y, z);
-    // A turn by 0 is the identity, exactly: skipping it changes no value.
-    if (angle != 0) {
-        Matrix& top = stack(mode_).entries.back();
-        top = multiply(top, rotationMatrix(angle, x, y, z));
-    }
+    Matrix& top = stack(mode_).entries.back();
+    top = withRotation(top, angle, x, y, z);
     changed();
 }
 
