@@ -1,4 +1,6 @@
-// One tick (DXTimer1Timer) and one frame (Draw).
+// One tick (DXTimer1Timer) and one frame (Draw). A tick that is not shown (presenting()
+// off) changes the state exactly as a shown one and leaves out the frame's output: GL
+// drawing, sound starts, the canvas, the pacing wait and the swap.
 #pragma once
 
 #include <cstdint>
