@@ -242,9 +242,9 @@ Matrix figureFrame(bool shown, f64 rotZ, f64 rotY, f64 rotX, f64 z, f64 y, f64 x
 
 // The part's box in the world: its hit radii about its placed origin, moved back by the
 // camera the modelview holds.
-std::array<f64, 6> worldBoxAt(const Matrix& placed, const partecorpo& part) {
-    const f64 tx = placed[12] + gs.cameraX, ty = placed[13] + gs.cameraY + 0.8,
-              tz = placed[14] + gs.cameraZ;
+std::array<f64, 6> worldBoxAt(const std::array<f64, 3>& origin, const partecorpo& part) {
+    const f64 tx = origin[0] + gs.cameraX, ty = origin[1] + gs.cameraY + 0.8,
+              tz = origin[2] + gs.cameraZ;
     return {tx - part.hitRadiusX, ty - part.hitRadiusY, tz - part.hitRadiusZ,
             tx + part.hitRadiusX, ty + part.hitRadiusY, tz + part.hitRadiusZ};
 }
@@ -285,10 +285,12 @@ void drawFighter(int index, Rgb colour, u8 lit, f64 rotZ, f64 rotY, f64 rotX, f6
     for (std::size_t p = 1; p <= 25; ++p) {
         partecorpo& part = f.parts[p];
         if (part.model == 0) continue;
-        const Matrix placed = multiply(figure, joints.of(p));
-        part.worldBox = worldBoxAt(placed, part);
+        const Matrix& joint = joints.of(p);
+        part.worldBox = worldBoxAt(productOrigin(figure, joint), part);
         const std::array<f64, 2> flicker = chargeFlicker(light);
-        if (shown) drawPart(f, part, placed, colour, lit, partAmbient(f, part, light, flicker));
+        if (shown)
+            drawPart(f, part, multiply(figure, joint), colour, lit,
+                     partAmbient(f, part, light, flicker));
     }
     if (shown) gfx().popMatrix();
 
