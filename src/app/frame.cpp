@@ -71,16 +71,6 @@ void drawErrorText() {
     canvasText(10, 150, "APERTE ESC PARA SAIR .", white);
 }
 
-} // namespace
-
-std::int64_t frameEndTimeMs(std::int64_t startMs, int extraMs) {
-    const std::int64_t second = startMs - startMs % 1000;
-    const std::int64_t ms = startMs % 1000;
-    return second + std::min<std::int64_t>(ms + 25 + extraMs, 999);
-}
-
-namespace {
-
 // The GL state every scene starts from.
 void startPicture() {
     gfx().clear(GL::COLOR_BUFFER_BIT | GL::DEPTH_BUFFER_BIT);
@@ -121,6 +111,12 @@ struct CanvasHold {
 };
 
 } // namespace
+
+std::int64_t frameEndTimeMs(std::int64_t startMs, int extraMs) {
+    const std::int64_t second = startMs - startMs % 1000;
+    const std::int64_t ms = startMs % 1000;
+    return second + std::min<std::int64_t>(ms + 25 + extraMs, 999);
+}
 
 void Draw() {
     const std::int64_t startMs = wallClockMs();
