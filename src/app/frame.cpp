@@ -118,6 +118,8 @@ std::int64_t frameEndTimeMs(std::int64_t startMs, int extraMs) {
     return second + std::min<std::int64_t>(ms + 25 + extraMs, 999);
 }
 
+// A tick that is not shown changes the state exactly as a shown one and leaves out the
+// frame's output: GL drawing, sound starts, the canvas, the pacing wait and the swap.
 void Draw() {
     const std::int64_t startMs = wallClockMs();
     const bool shown = presenting();

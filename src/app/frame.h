@@ -1,6 +1,4 @@
-// One tick (DXTimer1Timer) and one frame (Draw). A tick that is not shown (presenting()
-// off) changes the state exactly as a shown one and leaves out the frame's output: GL
-// drawing, sound starts, the canvas, the pacing wait and the swap.
+// One tick (DXTimer1Timer) and one frame (Draw).
 #pragma once
 
 #include <cstdint>
