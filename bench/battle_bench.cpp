@@ -1,6 +1,6 @@
-// Headless battle ticks: a P1 VS P2 battle reached through the start-up screens, both
-// fighters walking, running and jumping, and a projectile thrown every 20 ticks so the
-// pool keeps objects flying.
+// Headless battle ticks, shown and unshown: a P1 VS P2 battle reached through the start-up
+// screens, both fighters walking, running and jumping, and a projectile thrown every 20
+// ticks so the pool keeps objects flying.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -14,6 +14,7 @@
 #include "platform/keys.h"
 #include "platform/window.h"
 #include "shell/game_state.h"
+#include "shell/presentation.h"
 
 namespace {
 
@@ -55,8 +56,10 @@ void play(long long t) {
                     t % 40 == 0 ? 0 : 180, 1);
 }
 
-void HeadlessBattleTick(benchmark::State& state) {
+// The battle in arena `range(0)`, each tick shown or not.
+void battleTicks(benchmark::State& state, bool shown) {
     enterBattle(static_cast<u8>(state.range(0)));
+    setPresenting(shown);
     long long t = 0;
     for (auto _ : state) {
         play(t++);
@@ -65,13 +68,25 @@ void HeadlessBattleTick(benchmark::State& state) {
         gs.fighter(1).life = gs.fighter(2).life = 100;
         gs.roundTime = 60;
     }
+    setPresenting(true);
     int objects = 0;
     for (const objeto& o : gs.objectPool) objects += o.kind != 0;
     state.counters["objects"] = objects;
     state.counters["ticks/s"] =
         benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
+
+void HeadlessBattleTick(benchmark::State& state) {
+    battleTicks(state, true);
+}
 BENCHMARK(HeadlessBattleTick)->Arg(1)->Arg(2);
+
+// The same battle with no tick shown: what replays checked headless and re-simulated
+// ticks cost.
+void UnshownBattleTick(benchmark::State& state) {
+    battleTicks(state, false);
+}
+BENCHMARK(UnshownBattleTick)->Arg(1)->Arg(2);
 
 } // namespace
 

@@ -12,30 +12,39 @@
 #include "render/text.h"
 #include "shell/game_state.h"
 #include "shell/input.h"
+#include "shell/presentation.h"
 #include "shell/rng.h"
 
 FrameControl frameControl;
 
 namespace {
 
+// A request is served on every tick; only a shown tick starts the sound.
 void serveSound() {
     if (gs.soundRequest != 0 && waveCount(WaveList::Sounds) > gs.soundRequest) {
-        waveSetVolume(WaveList::Sounds, gs.soundRequest, gs.soundVolume);
-        wavePlay(WaveList::Sounds, gs.soundRequest);
+        if (presenting()) {
+            waveSetVolume(WaveList::Sounds, gs.soundRequest, gs.soundVolume);
+            wavePlay(WaveList::Sounds, gs.soundRequest);
+        }
         gs.soundRequest = 0;
     }
 }
 
+// The music's start and its volume wobble, whose draw happens on every tick, shown or not.
 void serveMusic() {
     const bool inRange = gs.musicIndex != 0 && waveCount(WaveList::Music) > gs.musicIndex;
     if (inRange && gs.musicStartRequest == 1) {
-        waveSetVolume(WaveList::Music, gs.musicIndex, gs.musicVolume);
-        waveSetLooped(WaveList::Music, gs.musicIndex, true);
-        wavePlay(WaveList::Music, gs.musicIndex);
+        if (presenting()) {
+            waveSetVolume(WaveList::Music, gs.musicIndex, gs.musicVolume);
+            waveSetLooped(WaveList::Music, gs.musicIndex, true);
+            wavePlay(WaveList::Music, gs.musicIndex);
+        }
         gs.musicStartRequest = 0;
     }
-    if (inRange)
-        waveSetVolume(WaveList::Music, gs.musicIndex, gs.musicVolume + static_cast<i32>(random(2)));
+    if (inRange) {
+        const i32 wobble = static_cast<i32>(random(2));
+        if (presenting()) waveSetVolume(WaveList::Music, gs.musicIndex, gs.musicVolume + wobble);
+    }
 }
 
 bool creditLineShown() {
@@ -62,6 +71,45 @@ void drawErrorText() {
     canvasText(10, 150, "APERTE ESC PARA SAIR .", white);
 }
 
+// The GL state every scene starts from.
+void startPicture() {
+    gfx().clear(GL::COLOR_BUFFER_BIT | GL::DEPTH_BUFFER_BIT);
+    if (gs.sceneName == "ERRO")
+        gfx().clearColor(0, 0, 0, 0);
+    else
+        gfx().clearColor(gs.clearColor.r / 255.0f, gs.clearColor.g / 255.0f,
+                         gs.clearColor.b / 255.0f, 0);
+    gfx().enable(GL::TEXTURE_2D);
+    gfx().enable(GL::DEPTH_TEST);
+    gfx().enable(GL::LIGHTING);
+    gfx().enable(GL::ALPHA_TEST);
+    gfx().disable(GL::BLEND);
+    gfx().alphaFunc(GL::GREATER, 0.2f);
+}
+
+// The overlay of the shown frame, its pacing and the swap.
+void finishPicture(std::int64_t startMs) {
+    gfx().disable(GL::DEPTH_TEST);
+    gfx().alphaFunc(GL::GREATER, 0.2f);
+
+    if (creditLineShown()) drawCreditLine();
+
+    if (frameControl.pace) {
+        const std::int64_t waitStart = monotonicMicros();
+        waitUntilWallClockMs(frameEndTimeMs(startMs, gs.frameDelayExtra));
+        frameControl.lastWaitMicros = monotonicMicros() - waitStart;
+    }
+
+    windowPresent(frameControl.capture, &frameControl.captureWidth, &frameControl.captureHeight);
+}
+
+// While a tick is not shown the window's canvas takes no drawing: the start-up screens
+// write to it from their scene handlers.
+struct CanvasHold {
+    CanvasHold() { canvasHold(!presenting()); }
+    ~CanvasHold() { canvasHold(false); }
+};
+
 } // namespace
 
 std::int64_t frameEndTimeMs(std::int64_t startMs, int extraMs) {
@@ -70,42 +118,22 @@ std::int64_t frameEndTimeMs(std::int64_t startMs, int extraMs) {
     return second + std::min<std::int64_t>(ms + 25 + extraMs, 999);
 }
 
+// A tick that is not shown changes the state exactly as a shown one and leaves out the
+// frame's output: GL drawing, sound starts, the canvas, the pacing wait and the swap.
 void Draw() {
     const std::int64_t startMs = wallClockMs();
-
-    gfx().clear(GL::COLOR_BUFFER_BIT | GL::DEPTH_BUFFER_BIT);
-    if (gs.sceneName == "ERRO")
-        gfx().clearColor(0, 0, 0, 0);
-    else
-        gfx().clearColor(gs.clearColor.r / 255.0f, gs.clearColor.g / 255.0f,
-                         gs.clearColor.b / 255.0f, 0);
-
+    const bool shown = presenting();
+    if (shown) startPicture();
+    // Every scene builds its matrices from here; the fighters' part boxes are read off them.
     gfx().loadIdentity();
-    gfx().enable(GL::TEXTURE_2D);
-    gfx().enable(GL::DEPTH_TEST);
-    gfx().enable(GL::LIGHTING);
-    gfx().enable(GL::ALPHA_TEST);
-    gfx().disable(GL::BLEND);
-    gfx().alphaFunc(GL::GREATER, 0.2f);
 
     serveSound();
     serveMusic();
 
     dispatchScene();
 
-    gfx().disable(GL::DEPTH_TEST);
-    gfx().alphaFunc(GL::GREATER, 0.2f);
-
-    if (creditLineShown()) drawCreditLine();
-
     frameControl.lastWaitMicros = 0;
-    if (frameControl.pace) {
-        const std::int64_t waitStart = monotonicMicros();
-        waitUntilWallClockMs(frameEndTimeMs(startMs, gs.frameDelayExtra));
-        frameControl.lastWaitMicros = monotonicMicros() - waitStart;
-    }
-
-    windowPresent(frameControl.capture, &frameControl.captureWidth, &frameControl.captureHeight);
+    if (shown) finishPicture(startMs);
 }
 
 void DXTimer1Timer() {
@@ -116,7 +144,8 @@ void DXTimer1Timer() {
         gs.joy1Status = 0;
         gs.joy2Status = 0;
     }
+    const CanvasHold hold;
     Draw();
-    if (gs.sceneName == "ERRO") drawErrorText();
+    if (gs.sceneName == "ERRO" && presenting()) drawErrorText();
     latchPreviousInput();
 }

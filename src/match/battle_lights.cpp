@@ -2,6 +2,7 @@
 
 #include "platform/gfx.h"
 #include "shell/game_state.h"
+#include "shell/presentation.h"
 #include "shell/rng.h"
 
 namespace {
@@ -27,9 +28,11 @@ std::array<float, 4> battleAmbient() {
     return ambient;
 }
 
+// The ambient's draws happen on every tick, shown or not.
 void applyBattleLights() {
-    gfx().lightfv(GL::LIGHT0, GL::POSITION, gs.lightPosition.data());
     const std::array<float, 4> ambient = battleAmbient();
+    if (!presenting()) return;
+    gfx().lightfv(GL::LIGHT0, GL::POSITION, gs.lightPosition.data());
     gfx().lightfv(GL::LIGHT0, GL::AMBIENT, ambient.data());
     gfx().lightfv(GL::LIGHT0, GL::DIFFUSE, gs.lightDiffuse.data());
     gfx().lightfv(GL::LIGHT0, GL::SPECULAR, gs.lightSpecular.data());

@@ -19,6 +19,7 @@
 #include "render/screen_effects.h"
 #include "render/sprites.h"
 #include "shell/game_state.h"
+#include "shell/presentation.h"
 #include "shell/rounding.h"
 
 namespace {
@@ -104,8 +105,10 @@ void hitResolution() {
 
 void overlay() {
     gfx().loadIdentity();
-    gfx().disable(GL::DEPTH_TEST);
-    gfx().alphaFunc(GL::GREATER, 0.2f);
+    if (presenting()) {
+        gfx().disable(GL::DEPTH_TEST);
+        gfx().alphaFunc(GL::GREATER, 0.2f);
+    }
     runScreenEffects();
 }
 

@@ -6,6 +6,7 @@
 #include "match/hud_draw.h"
 #include "render/sprites.h"
 #include "render/text.h"
+#include "shell/presentation.h"
 
 namespace {
 
@@ -48,6 +49,7 @@ void clockDigits(f64 hide) {
 } // namespace
 
 void sharedHud() {
+    if (!presenting()) return;
     const f64 hide = gs.hudHide;
     drawSprite("ICONE", 1, "CENTRO", 0, 1.22 + hide, 0.8, 0.64, hudDepth, "CENTRO", "", white, 200,
                0, 0, 1, 0, 1);

@@ -2,6 +2,7 @@
 
 #include "render/sprites.h"
 #include "render/text.h"
+#include "shell/presentation.h"
 
 namespace {
 
@@ -25,6 +26,7 @@ f64 noticeSlide(f64 t, f64 rest) {
 } // namespace
 
 void hudComboCounter(const HudSide& side) {
+    if (!presenting()) return;
     const personagem& f = gs.fighter(side.index);
     if (f.hitCount <= 1) return;
     const f64 x = side.s * 2.5;
@@ -45,6 +47,7 @@ void hudComboCounter(const HudSide& side) {
 }
 
 void hudNotices(const HudSide& side) {
+    if (!presenting()) return;
     const personagem& f = gs.fighter(side.index);
     const u8 pulse = byteOf(225 + 30 * cycleCos());
     const Rgb colour{pulse, pulse, pulse};
@@ -62,6 +65,7 @@ void hudNotices(const HudSide& side) {
 }
 
 void hudWinStreak(const HudSide& side) {
+    if (!presenting()) return;
     const personagem& f = gs.fighter(side.index);
     if (f.winStreak == 0) return;
     const f64 hide = gs.hudHide;

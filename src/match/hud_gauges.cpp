@@ -4,6 +4,7 @@
 #include <array>
 
 #include "render/sprites.h"
+#include "shell/presentation.h"
 
 namespace {
 
@@ -37,6 +38,7 @@ constexpr std::array<StockLook, 4> stockLooks{{
 } // namespace
 
 void hudPortrait(const HudSide& side) {
+    if (!presenting()) return;
     const personagem& f = gs.fighter(side.index);
     const f64 hide = gs.hudHide;
     const f64 k = justHurt(f) ? 1 + 0.02 * cycleCos() : 1;
@@ -51,6 +53,7 @@ void hudPortrait(const HudSide& side) {
 void hudLifeRow(const HudSide& side) {
     personagem& f = gs.fighter(side.index);
     f.life = std::clamp(f.life, 0.0, 100.0);
+    if (!presenting()) return;
     const f64 hide = gs.hudHide;
     // Sideways shifts are mirrored with the side, like every x of fighter 2.
     const f64 shiver = justHurt(f) && gs.hitStop == 0 ? -side.s * 0.02 * cycleCos() : 0;
@@ -80,6 +83,7 @@ void hudLifeRow(const HudSide& side) {
 }
 
 void hudPowerRow(const HudSide& side) {
+    if (!presenting()) return;
     const personagem& f = gs.fighter(side.index);
     const f64 hide = gs.hudHide;
     const f64 y = 1.08 + hide;
@@ -131,6 +135,7 @@ void hudGuardRow(const HudSide& side) {
     personagem& f = gs.fighter(side.index);
     if (f.anim == "QUEBRA-GUARDA") return;
     f.guard = std::clamp(f.guard, 0.0, 100.0);
+    if (!presenting()) return;
     const f64 hide = gs.hudHide;
     const f64 shake =
         f.shakeTimer > 0 && gs.hitStop > 0 ? -side.s * 0.03 * std::cos(gs.hitStop) : 0;
@@ -154,6 +159,7 @@ void hudGuardRow(const HudSide& side) {
 void hudDizzyColumn(const HudSide& side) {
     personagem& f = gs.fighter(side.index);
     f.dizzy = std::min(f.dizzy, 100.0);
+    if (!presenting()) return;
     const f64 hide = gs.hudHide;
     const f64 dy = f.life > 0 && justHurt(f) && gs.hitStop == 0 ? 0.02 * cycleCos() : 0;
     const f64 x = side.s * (3.208 + hide);

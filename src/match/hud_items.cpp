@@ -3,6 +3,7 @@
 #include <array>
 
 #include "render/sprites.h"
+#include "shell/presentation.h"
 
 namespace {
 
@@ -54,6 +55,7 @@ void effectPanel(const HudSide& side, f64 out, f64 down) {
 } // namespace
 
 void hudItems(const HudSide& side) {
+    if (!presenting()) return;
     const personagem& f = gs.fighter(side.index);
     const f64 out = gs.hudHide;
     const f64 down = gs.hudHide;

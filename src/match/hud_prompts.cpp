@@ -5,6 +5,7 @@
 
 #include "fight/animation.h"
 #include "render/sprites.h"
+#include "shell/presentation.h"
 
 namespace {
 
@@ -27,6 +28,7 @@ constexpr std::string_view routeLetters = "ABCD";
 } // namespace
 
 void hudDizzyPrompt(const HudSide& side) {
+    if (!presenting()) return;
     const personagem& f = gs.fighter(side.index);
     if (f.anim != "TONTO") return;
     const f64 hide = gs.hudHide;
@@ -61,6 +63,7 @@ void hudAirComboPrompt(const HudSide& side) {
     gs.cameraTargetY = f.posY + 2;
     gs.cameraTargetZ = f.posZ + 4.8;
     gs.cameraHold = 5;
+    if (!presenting()) return;
 
     const std::size_t found = routeLetters.find(nextAirComboLetter(attacker));
     const int e = found == std::string_view::npos ? 0 : static_cast<int>(found);

@@ -10,6 +10,7 @@
 #include "render/sprites.h"
 #include "render/text.h"
 #include "shell/game_state.h"
+#include "shell/presentation.h"
 #include "shell/rng.h"
 #include "shell/rounding.h"
 
@@ -85,17 +86,21 @@ void victoryScene() {
     const int winner = victoryWinner();
 
     gfx().loadIdentity();
-    gfx().disable(GL::DEPTH_TEST);
-    gfx().alphaFunc(GL::GREATER, 0.0f);
+    if (presenting()) {
+        gfx().disable(GL::DEPTH_TEST);
+        gfx().alphaFunc(GL::GREATER, 0.0f);
+    }
     drawBackdrop();
     setPresentationLight();
-    gfx().enable(GL::DEPTH_TEST);
-    gfx().enable(GL::TEXTURE_2D);
-    gfx().enable(GL::LIGHTING);
-    gfx().enable(GL::LIGHT0);
+    if (presenting()) {
+        gfx().enable(GL::DEPTH_TEST);
+        gfx().enable(GL::TEXTURE_2D);
+        gfx().enable(GL::LIGHTING);
+        gfx().enable(GL::LIGHT0);
+    }
     drawWinner(winner);
     confetti();
 
-    gfx().disable(GL::DEPTH_TEST);
+    if (presenting()) gfx().disable(GL::DEPTH_TEST);
     drawTitles(winner);
 }

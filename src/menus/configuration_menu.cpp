@@ -13,6 +13,7 @@
 #include "render/text.h"
 #include "shell/game_state.h"
 #include "shell/input.h"
+#include "shell/presentation.h"
 #include "shell/rounding.h"
 
 namespace {
@@ -81,6 +82,7 @@ void drawIcon(int picture, f64 x, f64 y) {
 }
 
 void drawBackground() {
+    if (!presenting()) return;
     gfx().disable(GL::DEPTH_TEST);
     gfx().disable(GL::TEXTURE_2D);
     gfx().disable(GL::LIGHTING);

@@ -18,6 +18,7 @@
 #include "render/text.h"
 #include "shell/game_state.h"
 #include "shell/input.h"
+#include "shell/presentation.h"
 #include "shell/rng.h"
 #include "shell/rosters.h"
 
@@ -172,10 +173,12 @@ void cancel(int i) {
 }
 
 void drawFighters(const bool active[3]) {
-    gfx().enable(GL::DEPTH_TEST);
-    gfx().enable(GL::TEXTURE_2D);
-    gfx().enable(GL::LIGHTING);
-    gfx().enable(GL::LIGHT0);
+    if (presenting()) {
+        gfx().enable(GL::DEPTH_TEST);
+        gfx().enable(GL::TEXTURE_2D);
+        gfx().enable(GL::LIGHTING);
+        gfx().enable(GL::LIGHT0);
+    }
     setPresentationLight();
     for (int i = 1; i <= 2; ++i) {
         personagem& f = gs.fighter(i);
@@ -188,7 +191,7 @@ void drawFighters(const bool active[3]) {
         drawFighter(i, white, 1, 0, turn, 0, figureZ + p.root[2], floorY + p.root[1],
                     f.posX + p.root[0]);
     }
-    gfx().disable(GL::DEPTH_TEST);
+    if (presenting()) gfx().disable(GL::DEPTH_TEST);
 }
 
 // The name over each shown fighter and, with two players, the strength under "FORÇA".

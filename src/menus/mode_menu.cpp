@@ -14,6 +14,7 @@
 #include "render/text.h"
 #include "shell/game_state.h"
 #include "shell/input.h"
+#include "shell/presentation.h"
 
 namespace {
 
@@ -133,8 +134,10 @@ void takeInput(int r) {
 
 void modeMenuScene() {
     gfx().loadIdentity();
-    gfx().disable(GL::DEPTH_TEST);
-    gfx().disable(GL::LIGHTING);
+    if (presenting()) {
+        gfx().disable(GL::DEPTH_TEST);
+        gfx().disable(GL::LIGHTING);
+    }
     drawBackground();
     if (gs.menuCursor < 1) gs.menuCursor = 1;
     if (gs.menuCursor > backRow) gs.menuCursor = backRow;

@@ -2,10 +2,12 @@
 
 #include "platform/gfx.h"
 #include "render/sprites.h"
+#include "shell/presentation.h"
 
 namespace selection {
 
 void drawBackground() {
+    if (!presenting()) return;
     gfx().disable(GL::DEPTH_TEST);
     gfx().disable(GL::LIGHTING);
     drawGradientQuad({20, 25, 70}, {60, 40, 90}, 'V', -5, 2, 5, -1.2, depth, 255);

@@ -13,6 +13,7 @@
 #include "render/text.h"
 #include "shell/game_state.h"
 #include "shell/input.h"
+#include "shell/presentation.h"
 
 namespace {
 
@@ -46,6 +47,10 @@ void vertex(f64 r, f64 g, f64 b, f64 a, f64 x, f64 y) {
 
 // A sky-blue field fading to slate, crossed by a dark slanted band with a rosy one on it.
 void drawBackground() {
+    if (!presenting()) return;
+    gfx().disable(GL::TEXTURE_2D);
+    gfx().disable(GL::LIGHTING);
+    gfx().enable(GL::BLEND);
     drawGradientQuad({77, 153, 230}, {26, 51, 77}, 'H', -5, 2, 5, -4, depth, 255);
     gfx().begin(GL::QUADS);
     vertex(0, 0, 0, 0.7, -3.6, 2);
@@ -117,11 +122,10 @@ void takeInput(int r) {
 // The cursor is clamped before drawing, so a press past either end shows at the next tick.
 void titleMenuScene() {
     gfx().loadIdentity();
-    gfx().disable(GL::DEPTH_TEST);
-    gfx().alphaFunc(GL::GREATER, 0.2f);
-    gfx().disable(GL::TEXTURE_2D);
-    gfx().disable(GL::LIGHTING);
-    gfx().enable(GL::BLEND);
+    if (presenting()) {
+        gfx().disable(GL::DEPTH_TEST);
+        gfx().alphaFunc(GL::GREATER, 0.2f);
+    }
     drawBackground();
 
     gs.gameCycle += 1;

@@ -12,6 +12,7 @@
 #include "render/text.h"
 #include "shell/game_state.h"
 #include "shell/input.h"
+#include "shell/presentation.h"
 
 namespace {
 
@@ -19,6 +20,7 @@ namespace {
 constexpr f64 floorY = -4, fighterZ = -8.5, backdropZ = -5;
 
 void drawBackdrop(i32 t) {
+    if (!presenting()) return;
     gfx().disable(GL::DEPTH_TEST);
     drawGradientQuad({10, 20, 60}, {40, 70, 140}, 'V', -3.5, 2, 3.5, -0.5, backdropZ, 255);
     drawGradientQuad({120, 30, 20}, {200, 80, 30}, 'V', -3.5, -0.5, 3.5, -1.5, backdropZ, 255);
@@ -32,8 +34,10 @@ void drawBackdrop(i32 t) {
 }
 
 void drawFighters() {
-    gfx().enable(GL::LIGHT0);
-    gfx().enable(GL::LIGHTING);
+    if (presenting()) {
+        gfx().enable(GL::LIGHT0);
+        gfx().enable(GL::LIGHTING);
+    }
     setPresentationLight();
     for (int i = 1; i <= 2; ++i) {
         personagem& f = gs.fighter(i);
@@ -45,6 +49,8 @@ void drawFighters() {
 }
 
 void drawNames(i32 t) {
+    if (!presenting()) return;
+    gfx().disable(GL::DEPTH_TEST);
     if (t < 130)
         drawWavyText(gs.fighter(1).displayName.view(), "", "", -3.2, 1.4, backdropZ, 2.5, 2.5,
                      {255, 240, 200}, 255, 4);
@@ -57,6 +63,7 @@ void drawNames(i32 t) {
         drawWavyText("VS", "CENTRO", "CENTRO", 0, -0.4, backdropZ + 0.1, scale, scale,
                      {255, 200, 60}, 255, 6);
     }
+    gfx().enable(GL::DEPTH_TEST);
 }
 
 bool buttonOnePressed(const personagem& f) {
@@ -79,9 +86,7 @@ void versusPresentationScene() {
     updateFighter(1);
     updateFighter(2);
     drawFighters();
-    gfx().disable(GL::DEPTH_TEST);
     drawNames(t);
-    gfx().enable(GL::DEPTH_TEST);
 
     // Button 1 skips to the end from the first tick of the presentation (t = 140 skips)
     // until t = 6.

@@ -86,6 +86,7 @@ struct Command {
 
 std::vector<Command> commands;
 bool enabled = true;
+bool held = false;
 constexpr std::size_t maxCommands = 4096;
 
 bool sameCommand(const Command& a, const Command& b) {
@@ -96,7 +97,7 @@ bool sameCommand(const Command& a, const Command& b) {
 }
 
 void add(Command&& cmd) {
-    if (!enabled) return;
+    if (!enabled || held) return;
     for (const Command& c : commands)
         if (sameCommand(c, cmd)) return;
     if (commands.size() >= maxCommands) commands.erase(commands.begin());
@@ -176,11 +177,16 @@ void canvasSetEnabled(bool on) {
     if (!on) commands.clear();
 }
 
+void canvasHold(bool on) {
+    held = on;
+}
+
 void canvasClear() {
     commands.clear();
 }
 
 void canvasSetWindowColor(CanvasColor c) {
+    if (held) return;
     windowColor = c;
     commands.clear();
 }

@@ -15,6 +15,9 @@ struct CanvasColor {
 
 // Headless runs keep no canvas.
 void canvasSetEnabled(bool on);
+// While held, drawing and the window colour are ignored and what the canvas holds stays:
+// a tick that is not shown draws nothing. The brush is still set.
+void canvasHold(bool on);
 void canvasClear();
 // The window colour: what the client area shows where nothing is drawn. Setting it
 // repaints the window, so earlier canvas drawing is gone.

@@ -119,9 +119,16 @@ class Gfx {
 
 // a x b, column-major.
 Matrix multiply(const Matrix& a, const Matrix& b);
+// The translation column of a x b, value for value as multiply(a, b) has it: where the
+// origin of frame b lands in frame a, without the rest of the product.
+std::array<double, 3> productOrigin(const Matrix& a, const Matrix& b);
 // The matrices of glTranslated and glRotated (angle in degrees about the axis).
 Matrix translationMatrix(double x, double y, double z);
 Matrix rotationMatrix(double angle, double x, double y, double z);
+// What Gfx::translated and Gfx::rotated make of a stack's top m, value for value, for
+// code that follows a frame off the stack.
+Matrix withTranslation(const Matrix& m, double x, double y, double z);
+Matrix withRotation(const Matrix& m, double angle, double x, double y, double z);
 
 // The backend in use now: game code writes gfx().begin(GL::QUADS) and so on.
 Gfx& gfx();

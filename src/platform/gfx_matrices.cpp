@@ -8,6 +8,10 @@ Matrix Gfx::identityMatrix() {
 
 namespace {
 
+bool lastRowIsUnit(const Matrix& b) {
+    return b[3] == 0 && b[7] == 0 && b[11] == 0 && b[15] == 1;
+}
+
 // a x b for b whose last row is (0, 0, 0, 1), as every modelview step is: the sums of the
 // full product without the terms that are products with that row's zeros, so the values
 // are the same (up to the sign of a zero) at three quarters of the work.
@@ -25,7 +29,7 @@ Matrix multiplyAffine(const Matrix& a, const Matrix& b) {
 } // namespace
 
 Matrix multiply(const Matrix& a, const Matrix& b) {
-    if (b[3] == 0 && b[7] == 0 && b[11] == 0 && b[15] == 1) return multiplyAffine(a, b);
+    if (lastRowIsUnit(b)) return multiplyAffine(a, b);
     Matrix r{};
     for (int col = 0; col < 4; ++col)
         for (int row = 0; row < 4; ++row) {
@@ -34,6 +38,19 @@ Matrix multiply(const Matrix& a, const Matrix& b) {
             r[col * 4 + row] = sum;
         }
     return r;
+}
+
+// Column 3 of multiplyAffine, the same sums in the same order.
+std::array<double, 3> productOrigin(const Matrix& a, const Matrix& b) {
+    if (!lastRowIsUnit(b)) {
+        const Matrix r = multiply(a, b);
+        return {r[12], r[13], r[14]};
+    }
+    std::array<double, 3> origin;
+    const double b0 = b[12], b1 = b[13], b2 = b[14];
+    for (int row = 0; row < 3; ++row) origin[row] = a[row] * b0 + a[4 + row] * b1 + a[8 + row] * b2;
+    for (int row = 0; row < 3; ++row) origin[row] += a[12 + row];
+    return origin;
 }
 
 Gfx::Stack& Gfx::stack(GL::Enum mode) {
@@ -121,20 +138,27 @@ Matrix rotationMatrix(double angle, double x, double y, double z) {
             1};
 }
 
+Matrix withTranslation(const Matrix& m, double x, double y, double z) {
+    return multiply(m, translationMatrix(x, y, z));
+}
+
+Matrix withRotation(const Matrix& m, double angle, double x, double y, double z) {
+    // A turn by 0 is the identity, exactly: skipping it changes no value.
+    if (angle == 0) return m;
+    return multiply(m, rotationMatrix(angle, x, y, z));
+}
+
 void Gfx::translated(double x, double y, double z) {
     noteMatrixCall("translate", x, y, z);
     Matrix& top = stack(mode_).entries.back();
-    top = multiply(top, translationMatrix(x, y, z));
+    top = withTranslation(top, x, y, z);
     changed();
 }
 
 void Gfx::rotated(double angle, double x, double y, double z) {
     noteMatrixCall("rotate", angle, x, y, z);
-    // A turn by 0 is the identity, exactly: skipping it changes no value.
-    if (angle != 0) {
-        Matrix& top = stack(mode_).entries.back();
-        top = multiply(top, rotationMatrix(angle, x, y, z));
-    }
+    Matrix& top = stack(mode_).entries.back();
+    if (angle != 0) top = withRotation(top, angle, x, y, z);
     changed();
 }
 

@@ -8,6 +8,7 @@
 #include "platform/gfx.h"
 #include "render/sprites.h"
 #include "shell/game_state.h"
+#include "shell/presentation.h"
 #include "shell/rng.h"
 #include "shell/rounding.h"
 
@@ -77,8 +78,7 @@ void drawProps() {
     }
 }
 
-void drawSprites() {
-    const Rgb colour = spriteColour();
+void drawSprites(Rgb colour) {
     gfx().enable(GL::TEXTURE_2D);
     gfx().disable(GL::LIGHTING);
     gfx().enable(GL::BLEND);
@@ -180,11 +180,14 @@ void drawObject(const objeto& o) {
 } // namespace
 
 void drawArena() {
+    const Rgb colour = spriteColour();
+    if (!presenting()) return;
     drawProps();
-    drawSprites();
+    drawSprites(colour);
 }
 
 void drawFloorShadows() {
+    if (!presenting()) return;
     for (const FloorShadow& f : gs.floorShadows) {
         if (f.active == 0) continue;
         gfx().disable(GL::TEXTURE_2D);
@@ -206,6 +209,7 @@ void drawFloorShadows() {
 }
 
 void drawObjects() {
+    if (!presenting()) return;
     for (const objeto& o : gs.objectPool)
         if (o.kind != 0) drawObject(o);
 }

@@ -5,6 +5,7 @@
 #include "platform/gfx.h"
 #include "render/sprites.h"
 #include "render/text.h"
+#include "shell/presentation.h"
 #include "shell/rounding.h"
 
 namespace {
@@ -30,6 +31,7 @@ void halfBand(Rgb c, u8 faint, u8 full, f64 edge, f64 middle, f64 y1, f64 y2) {
 
 void drawBanner(int picture, Rgb colour, std::string_view title, f64 x1, f64 y1, f64 x2, f64 y2,
                 u8 alpha) {
+    if (!presenting()) return;
     gfx().disable(GL::TEXTURE_2D);
     gfx().disable(GL::LIGHTING);
     gfx().enable(GL::BLEND);

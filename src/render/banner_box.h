@@ -1,6 +1,6 @@
 // The banner box: a horizontal band that fades toward both ends, with an optional picture
 // at its left and an optional caption in the wavy font. Menus, the pause display and the
-// round banners use it.
+// round banners use it. Nothing is drawn on a tick that is not shown.
 #pragma once
 
 #include <string_view>

@@ -7,6 +7,7 @@
 #include "assets/model_files.h"
 #include "platform/gfx.h"
 #include "render/sprites.h"
+#include "shell/presentation.h"
 #include "shell/rng.h"
 
 namespace {
@@ -48,57 +49,85 @@ void drawDizzyStars(const personagem& f) {
     }
 }
 
+// The aura's draws happen whether it is shown or not: its colour, its turn and the height
+// of each of its 15 spikes.
 void drawAura(f64 x, f64 z) {
+    const bool yellow = random(10) >= 5;
+    const f64 s = random(2) * 0.5, u = 6.29 / 15;
+    std::array<f64, 15> tipY;
+    for (f64& tip : tipY) tip = 0.3 + random(20) * 0.1;
+    if (!presenting()) return;
+
     gfx().disable(GL::TEXTURE_2D);
     gfx().disable(GL::LIGHTING);
     gfx().enable(GL::BLEND);
     gfx().alphaFunc(GL::GREATER, 0.2f);
-    if (random(10) >= 5)
+    if (yellow)
         gfx().color4f(1, 1, 0, 0.22f);
     else
         gfx().color4f(1, 0, 0, 0.22f);
-    const f64 s = random(2) * 0.5, u = 6.29 / 15;
     for (int i = 1; i <= 15; ++i) {
         gfx().begin(GL::TRIANGLES);
         gfx().vertex3d(x + 0.6 * std::cos(u * (i + s)), 0.02, z - 0.6 * std::sin(u * (i + s)));
         gfx().vertex3d(x + 0.6 * std::cos(u * (i + s + 1)), 0.02,
                        z - 0.6 * std::sin(u * (i + s + 1)));
-        const f64 tipY = 0.3 + random(20) * 0.1;
-        gfx().vertex3d(x + 1.2 * std::cos(u * (i + s + 0.5)), tipY,
+        gfx().vertex3d(x + 1.2 * std::cos(u * (i + s + 0.5)), tipY[static_cast<std::size_t>(i - 1)],
                        z - 1.2 * std::sin(u * (i + s + 0.5)));
         gfx().end();
     }
 }
 
+// What lights every part of a figure alike this tick.
+struct FigureLight {
+    bool even;     // an even frame: the flashes' "on" half
+    bool charging; // powering up: every part flickers on even frames
+    bool superFlash;
+};
+
+FigureLight figureLight(const personagem& f) {
+    const bool even = evenFrame(f.frame);
+    const f64 flash = gs.effectTimers[3];
+    return {even, f.anim == "AUMENTAR-PODER",
+            f.specialAttacking == 1 && f.frame <= 1 && flash > 0 && std::fmod(flash, 2.0) == 0.0};
+}
+
+// The red and green a charging part adds: two draws for each part on even frames, whether
+// the part is shown or not.
+std::array<f64, 2> chargeFlicker(const FigureLight& light) {
+    if (!(light.charging && light.even)) return {0, 0};
+    const f64 r = random(10) * 0.02 + 0.5;
+    const f64 g = random(10) * 0.02 + 0.5;
+    return {r, g};
+}
+
 // The part's ambient light: its tint plus the scene's fighter light, with the flashes of
 // sparkle, glow, charging, full stocks and the super-move flash.
-std::array<float, 4> partAmbient(const personagem& f, const partecorpo& p) {
+std::array<float, 4> partAmbient(const personagem& f, const partecorpo& p, const FigureLight& light,
+                                 const std::array<f64, 2>& flicker) {
     f64 r = (p.tint & 0xFF) / 51.0 + gs.fighterAmbient[0];
     f64 g = ((p.tint >> 8) & 0xFF) / 51.0 + gs.fighterAmbient[1];
     f64 b = ((p.tint >> 16) & 0xFF) / 51.0 + gs.fighterAmbient[2];
-    const bool even = evenFrame(f.frame);
     if (f.sparkleTimer > 0) {
         r += 2 + 3 * std::cos(2 * f.frame);
         g -= 0.4;
         b -= 0.4;
     }
-    if (f.glowTimer > 0 && even) {
+    if (f.glowTimer > 0 && light.even) {
         r -= 1;
         g -= 1;
         b += 4;
     }
-    if (f.anim == "AUMENTAR-PODER" && even) {
-        r += random(10) * 0.02 + 0.5;
-        g += random(10) * 0.02 + 0.5;
+    if (light.charging && light.even) {
+        r += flicker[0];
+        g += flicker[1];
         b += 0.5;
     }
-    if (f.stocks == 3 && even) {
+    if (f.stocks == 3 && light.even) {
         r += 0.4;
         g += 0.4;
         b += 0.4;
     }
-    const f64 flash = gs.effectTimers[3];
-    if (f.specialAttacking == 1 && f.frame <= 1 && flash > 0 && std::fmod(flash, 2.0) == 0.0) {
+    if (light.superFlash) {
         r += 2;
         g += 2;
         b += 2;
@@ -183,51 +212,87 @@ struct JointFrames {
     }
 };
 
+// A modelview top followed off the GL stack, changed as the stack would change it.
+struct OffStackFrame {
+    Matrix top;
+    void translated(f64 x, f64 y, f64 z) { top = withTranslation(top, x, y, z); }
+    void rotated(f64 angle, f64 x, f64 y, f64 z) { top = withRotation(top, angle, x, y, z); }
+};
+
+// The figure's place and turns, on the GL stack or off it.
+template <class Frame>
+void placeFigure(Frame& frame, f64 rotZ, f64 rotY, f64 rotX, f64 z, f64 y, f64 x) {
+    frame.translated(x, y, z);
+    frame.rotated(rotY, 0, 1, 0);
+    frame.rotated(rotX, 1, 0, 0);
+    frame.rotated(rotZ, 0, 0, 1);
+}
+
+// The frame the parts hang from. A shown figure is placed on the GL stack, pushed first.
+Matrix figureFrame(bool shown, f64 rotZ, f64 rotY, f64 rotX, f64 z, f64 y, f64 x) {
+    if (shown) {
+        gfx().pushMatrix();
+        placeFigure(gfx(), rotZ, rotY, rotX, z, y, x);
+        return gfx().currentMatrix(GL::MODELVIEW);
+    }
+    OffStackFrame frame{gfx().currentMatrix(GL::MODELVIEW)};
+    placeFigure(frame, rotZ, rotY, rotX, z, y, x);
+    return frame.top;
+}
+
+// The part's box in the world: its hit radii about its placed origin, moved back by the
+// camera the modelview holds.
+std::array<f64, 6> worldBoxAt(const std::array<f64, 3>& origin, const partecorpo& part) {
+    const f64 tx = origin[0] + gs.cameraX, ty = origin[1] + gs.cameraY + 0.8,
+              tz = origin[2] + gs.cameraZ;
+    return {tx - part.hitRadiusX, ty - part.hitRadiusY, tz - part.hitRadiusZ,
+            tx + part.hitRadiusX, ty + part.hitRadiusY, tz + part.hitRadiusZ};
+}
+
+void drawPart(const personagem& f, const partecorpo& part, const Matrix& placed, Rgb colour, u8 lit,
+              const std::array<float, 4>& ambient) {
+    gfx().loadMatrixd(placed.data());
+    if (lit == 0) {
+        gfx().enable(GL::TEXTURE_2D);
+        gfx().disable(GL::LIGHTING);
+        gfx().color4ub(colour.r, colour.g, colour.b, 255);
+    }
+    gfx().lightfv(GL::LIGHT0, GL::AMBIENT, ambient.data());
+    gfx().lightfv(GL::LIGHT0, GL::DIFFUSE, gs.fighterDiffuse.data());
+    if (part.visible == 1 && f.invisible == 0 && part.model <= partModelCount) {
+        const u32 list = partLists[part.model];
+        gfx().callList(list);
+        if (gs.outlinesOn == 1) drawOutline(list);
+    }
+}
+
 } // namespace
 
 void drawFighter(int index, Rgb colour, u8 lit, f64 rotZ, f64 rotY, f64 rotX, f64 z, f64 y, f64 x) {
     personagem& f = gs.fighter(index);
-    if (f.showMarker == 1) drawMarker(index, f, x, y, z);
-    if (f.anim == "TONTO") drawDizzyStars(f);
-
-    gfx().enable(GL::TEXTURE_2D);
-    gfx().enable(GL::LIGHTING);
-    gfx().disable(GL::BLEND);
-    gfx().pushMatrix();
-    gfx().translated(x, y, z);
-    gfx().rotated(rotY, 0, 1, 0);
-    gfx().rotated(rotX, 1, 0, 0);
-    gfx().rotated(rotZ, 0, 0, 1);
+    const bool shown = presenting();
+    if (shown) {
+        if (f.showMarker == 1) drawMarker(index, f, x, y, z);
+        if (f.anim == "TONTO") drawDizzyStars(f);
+        gfx().enable(GL::TEXTURE_2D);
+        gfx().enable(GL::LIGHTING);
+        gfx().disable(GL::BLEND);
+    }
+    const Matrix figure = figureFrame(shown, rotZ, rotY, rotX, z, y, x);
+    const FigureLight light = figureLight(f);
 
     JointFrames joints{f};
     for (std::size_t p = 1; p <= 25; ++p) {
         partecorpo& part = f.parts[p];
         if (part.model == 0) continue;
-        gfx().pushMatrix();
-        gfx().multMatrixd(joints.of(p).data());
-
-        if (lit == 0) {
-            gfx().enable(GL::TEXTURE_2D);
-            gfx().disable(GL::LIGHTING);
-            gfx().color4ub(colour.r, colour.g, colour.b, 255);
-        }
-        const Matrix& m = gfx().currentMatrix(GL::MODELVIEW);
-        const f64 tx = m[12] + gs.cameraX, ty = m[13] + gs.cameraY + 0.8, tz = m[14] + gs.cameraZ;
-        part.worldBox = {tx - part.hitRadiusX, ty - part.hitRadiusY, tz - part.hitRadiusZ,
-                         tx + part.hitRadiusX, ty + part.hitRadiusY, tz + part.hitRadiusZ};
-
-        const std::array<float, 4> ambient = partAmbient(f, part);
-        gfx().lightfv(GL::LIGHT0, GL::AMBIENT, ambient.data());
-        gfx().lightfv(GL::LIGHT0, GL::DIFFUSE, gs.fighterDiffuse.data());
-
-        if (part.visible == 1 && f.invisible == 0 && part.model <= partModelCount) {
-            const u32 list = partLists[part.model];
-            gfx().callList(list);
-            if (gs.outlinesOn == 1) drawOutline(list);
-        }
-        gfx().popMatrix();
+        const Matrix& joint = joints.of(p);
+        part.worldBox = worldBoxAt(productOrigin(figure, joint), part);
+        const std::array<f64, 2> flicker = chargeFlicker(light);
+        if (shown)
+            drawPart(f, part, multiply(figure, joint), colour, lit,
+                     partAmbient(f, part, light, flicker));
     }
-    gfx().popMatrix();
+    if (shown) gfx().popMatrix();
 
-    if (f.anim == "AUMENTAR-PODER") drawAura(x, z);
+    if (light.charging) drawAura(x, z);
 }

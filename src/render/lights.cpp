@@ -2,6 +2,7 @@
 
 #include "platform/gfx.h"
 #include "shell/game_state.h"
+#include "shell/presentation.h"
 
 namespace {
 
@@ -9,10 +10,10 @@ void store(std::array<float, 4>& target, float a, float b, float c) {
     target = {a, b, c, 1.0f};
 }
 
-// Keeps the values and hands them to light 0.
+// Keeps the values and, on a shown tick, hands them to light 0.
 void setLight0(std::array<float, 4>& target, GL::Enum parameter, float a, float b, float c) {
     store(target, a, b, c);
-    gfx().lightfv(GL::LIGHT0, parameter, target.data());
+    if (presenting()) gfx().lightfv(GL::LIGHT0, parameter, target.data());
 }
 
 } // namespace
@@ -38,7 +39,8 @@ void setLightSpecular(float r, float g, float b) {
 
 void setMaterialSpecular(float r, float g, float b) {
     store(gs.materialSpecular, r, g, b);
-    gfx().materialfv(GL::FRONT_AND_BACK, GL::SPECULAR, gs.materialSpecular.data());
+    if (presenting())
+        gfx().materialfv(GL::FRONT_AND_BACK, GL::SPECULAR, gs.materialSpecular.data());
 }
 
 void setPresentationLight() {

@@ -1,5 +1,6 @@
 // The scene's one light: each setter keeps its three values (and 1 as the fourth) in the
-// game state and hands them to GL's light 0. The fighter colours are read per body part.
+// game state and, on a shown tick, hands them to GL's light 0. The fighter colours are read
+// per body part.
 #pragma once
 
 void setLightPosition(float x, float y, float z);

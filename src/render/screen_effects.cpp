@@ -1,42 +1,55 @@
 #include "render/screen_effects.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "assets/arena_assets.h"
 #include "platform/gfx.h"
 #include "render/text.h"
 #include "shell/game_state.h"
+#include "shell/presentation.h"
 #include "shell/rng.h"
 #include "shell/rounding.h"
 #include "shell/scene_change.h"
 
 namespace {
 
+// Eleven spikes, each drawing its width and its offset whether it is shown or not.
 void radialBurst() {
+    const bool odd = static_cast<long long>(roundHalfEven(gs.gameCycle)) % 2 != 0;
+    struct Spike {
+        double w, p;
+    };
+    std::array<Spike, 11> spikes;
+    for (Spike& s : spikes) {
+        s.w = 2.5 - 1.5 * random(2);
+        s.p = 0.05 * random(5);
+        if (odd)
+            s.p += 2.0;
+        else
+            s.w *= 2.0;
+    }
+    if (!presenting()) return;
+
     gfx().enable(GL::BLEND);
     gfx().alphaFunc(GL::GREATER, 0.0f);
     gfx().color4ub(255, 255, 255, 100);
-    bool odd = static_cast<long long>(roundHalfEven(gs.gameCycle)) % 2 != 0;
+    auto corner = [](double angle, double r) {
+        gfx().vertex3d(r * std::cos(angle), r * std::sin(angle) - 1.0, -5.0);
+    };
     for (int i = 0; i <= 10; ++i) {
-        double w = 2.5 - 1.5 * random(2);
-        double p = 0.05 * random(5);
-        if (odd)
-            p += 2.0;
-        else
-            w *= 2.0;
-        auto corner = [](double angle, double r) {
-            gfx().vertex3d(r * std::cos(angle), r * std::sin(angle) - 1.0, -5.0);
-        };
+        const Spike& s = spikes[static_cast<std::size_t>(i)];
         gfx().begin(GL::TRIANGLES);
-        corner((4 * i + p - 0.1) / 6.36, 5.0);
-        corner((4 * i + p + 0.1) / 6.36, 5.0);
-        corner((4 * i + p) / 6.36, w);
+        corner((4 * i + s.p - 0.1) / 6.36, 5.0);
+        corner((4 * i + s.p + 0.1) / 6.36, 5.0);
+        corner((4 * i + s.p) / 6.36, s.w);
         gfx().end();
     }
 }
 
 void flashingSky() {
+    if (!presenting()) return;
     double half = gs.gameCycle / 2.0;
     if (half == std::floor(half)) {
         gfx().clearColor(0.0f, 0.0f, 1.0f, 0.0f);
@@ -63,6 +76,7 @@ void cameraOnSuper() {
 }
 
 void screenFlash() {
+    if (!presenting()) return;
     bool odd = static_cast<long long>(roundHalfEven(gs.effectTimers[4])) % 2 != 0;
     if (odd)
         gfx().clearColor(1.0f, 1.0f, 0.0f, 0.0f);
@@ -70,8 +84,8 @@ void screenFlash() {
         gfx().clearColor(1.0f, 1.0f, 1.0f, 0.0f);
 }
 
-void curtain() {
-    const double t = gs.transitionTimer();
+void drawCurtain(double t) {
+    if (!presenting()) return;
     if (t <= 30) {
         CurtainShape c = curtainShape(t);
         gfx().enable(GL::BLEND);
@@ -91,6 +105,12 @@ void curtain() {
             drawText("PROCESSANDO...", "CENTRO", "", 0.0, -1.0, -5.0, 2.0, 2.0, {255, 255, 255},
                      255, 0.0);
     }
+}
+
+// The scene switches under the closed curtain.
+void curtain() {
+    const double t = gs.transitionTimer();
+    drawCurtain(t);
     if (t > 0 && t <= 14 && !gs.nextScene.empty()) {
         Name target = gs.nextScene;
         switchScene(target);
@@ -123,8 +143,10 @@ void screenEffect(int k) {
         if (timer > 0) timer -= 1;
         if (timer < 0) timer = 0;
     }
-    gfx().disable(GL::TEXTURE_2D);
-    gfx().disable(GL::LIGHTING);
+    if (presenting()) {
+        gfx().disable(GL::TEXTURE_2D);
+        gfx().disable(GL::LIGHTING);
+    }
     switch (k) {
     case 1:
         radialBurst();

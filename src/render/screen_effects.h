@@ -1,6 +1,8 @@
 // The five screen effects, drawn over the scene at the end of every scene handler:
 // 1 radial burst, 2 flashing sky, 3 camera on the super move, 4 screen flash,
-// 5 the transition curtain, under which the scene switch happens.
+// 5 the transition curtain, under which the scene switch happens. On a tick that is not
+// shown nothing is drawn, but the timers run, the burst makes its random draws, the super
+// move holds the camera and the curtain switches the scene.
 #pragma once
 
 #include <string_view>

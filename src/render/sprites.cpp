@@ -5,6 +5,7 @@
 
 #include "assets/textures.h"
 #include "platform/gfx.h"
+#include "shell/presentation.h"
 
 namespace {
 
@@ -36,6 +37,7 @@ void untexturedBlend() {
 void drawSprite(std::string_view set, int number, std::string_view hAlign, f64 x, f64 y, f64 width,
                 f64 height, f64 z, std::string_view vAlign, std::string_view mirror, Rgb colour,
                 u8 alpha, f64 angle, f64 leftU, f64 rightU, f64 bottomV, f64 topV) {
+    if (!presenting()) return;
     gfx().bindTexture(spriteTexture(set, number));
     gfx().enable(GL::TEXTURE_2D);
     gfx().enable(GL::BLEND);
@@ -71,6 +73,7 @@ void drawSprite(std::string_view set, int number, std::string_view hAlign, f64 x
 }
 
 void drawShadow(f64 cx, f64 y, f64 cz, f64 rx, f64 rz) {
+    if (!presenting()) return;
     untexturedBlend();
     gfx().color4ub(0, 0, 0, 30);
     // 6.29 rather than two pi: the last corner lies just past the first.
@@ -93,6 +96,7 @@ void drawShadow(f64 cx, f64 y, f64 cz, f64 rx, f64 rz) {
 
 void drawGradientQuad(Rgb a, Rgb b, char direction, f64 x1, f64 y1, f64 x2, f64 y2, f64 z,
                       u8 alpha) {
+    if (!presenting()) return;
     untexturedBlend();
     if (direction != 'V' && direction != 'H') return;
     gfx().begin(GL::QUADS);
@@ -115,6 +119,7 @@ void drawGradientQuad(Rgb a, Rgb b, char direction, f64 x1, f64 y1, f64 x2, f64 
 }
 
 void drawLine(Rgb colour, u8 alpha, f64 x1, f64 y1, f64 z1, f64 x2, f64 y2, f64 z2) {
+    if (!presenting()) return;
     gfx().disable(GL::TEXTURE_2D);
     gfx().disable(GL::LIGHTING);
     gfx().lineWidth(1.0f);

@@ -3,6 +3,7 @@
 #include "assets/textures.h"
 #include "platform/gfx.h"
 #include "platform/utf8.h"
+#include "shell/presentation.h"
 
 namespace {
 
@@ -24,6 +25,7 @@ struct FontStrip {
 void drawString(const FontStrip& strip, bool wavy, std::string_view text, std::string_view hAlign,
                 std::string_view vAlign, f64 x, f64 y, f64 z, f64 sx, f64 sy, Rgb colour, u8 alpha,
                 f64 angle) {
+    if (!presenting()) return;
     gfx().bindTexture(strip.texture);
     gfx().enable(GL::TEXTURE_2D);
     gfx().enable(GL::BLEND);
