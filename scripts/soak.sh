@@ -30,6 +30,9 @@ run_one() {
   local kind=$1 c1=$2 c2=$3 arena=$4 d=$5 per=$6 depth=$7 game=$8 work=$9
   local name="$kind-$c1$c2-a$arena-d$d" script="$work/$kind-$c1$c2-a$arena-d$d.txt"
   printf '2 tap %s\n4 tap %s\n6 tap %s\n8 tap 3\n10 tap %s\n12 tap 1\n' "$c1" "$c2" "$arena" "$d" >"$script"
+  # Z now and then: on the victory screen it takes "LUTAR NOVAMENTE", so matches follow
+  # one another; the computer's fighters take no keys.
+  seq 300 300 "$per" | sed 's/$/ tap Z/' >>"$script"
   local extra=()
   [ "$kind" = synctest ] && extra=(--synctest "$depth")
   local status=0

@@ -19,6 +19,16 @@ FrameControl frameControl;
 
 namespace {
 
+bool musicInRange() {
+    return gs.musicIndex != 0 && waveCount(WaveList::Music) > gs.musicIndex;
+}
+
+void playMusic() {
+    waveSetVolume(WaveList::Music, gs.musicIndex, gs.musicVolume);
+    waveSetLooped(WaveList::Music, gs.musicIndex, true);
+    wavePlay(WaveList::Music, gs.musicIndex);
+}
+
 // A request is served on every tick; only a shown tick starts the sound.
 void serveSound() {
     if (gs.soundRequest != 0 && waveCount(WaveList::Sounds) > gs.soundRequest) {
@@ -32,13 +42,9 @@ void serveSound() {
 
 // The music's start and its volume wobble, whose draw happens on every tick, shown or not.
 void serveMusic() {
-    const bool inRange = gs.musicIndex != 0 && waveCount(WaveList::Music) > gs.musicIndex;
+    const bool inRange = musicInRange();
     if (inRange && gs.musicStartRequest == 1) {
-        if (presenting()) {
-            waveSetVolume(WaveList::Music, gs.musicIndex, gs.musicVolume);
-            waveSetLooped(WaveList::Music, gs.musicIndex, true);
-            wavePlay(WaveList::Music, gs.musicIndex);
-        }
+        if (presenting()) playMusic();
         gs.musicStartRequest = 0;
     }
     if (inRange) {
@@ -134,6 +140,10 @@ void Draw() {
 
     frameControl.lastWaitMicros = 0;
     if (shown) finishPicture(startMs);
+}
+
+void startCurrentMusic() {
+    if (musicInRange()) playMusic();
 }
 
 void DXTimer1Timer() {

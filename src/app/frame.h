@@ -16,6 +16,9 @@ extern FrameControl frameControl;
 
 void DXTimer1Timer();
 void Draw();
+// Starts the state's music without a request and without touching the state: a replay
+// shown from the middle of a run, or one whose request an unshown tick served.
+void startCurrentMusic();
 
 // The frame ends 25 ms (plus the extra delay) after it starts, but never after the
 // 999th millisecond of the second it started in.

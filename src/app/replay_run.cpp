@@ -95,6 +95,7 @@ int runReplay(const CommandLine& options) {
     setTraceTick(replay.firstTick);
     ReplayPlayer player(replay);
     traceSceneIfChanged();
+    if (windowed && gs.musicStartRequest == 0) startCurrentMusic();
 
     RunOutputs outputs(options);
     Viewer viewer;
@@ -120,7 +121,9 @@ int runReplay(const CommandLine& options) {
         frameControl.pace = windowed && !unseen;
         outputs.beforeTick(tick);
         const std::int64_t start = monotonicMicros();
+        const bool musicAsked = gs.musicStartRequest == 1;
         const bool inStep = player.step();
+        if (unseen && musicAsked && gs.musicStartRequest == 0) startCurrentMusic();
         outputs.afterTick(tick, monotonicMicros() - start - frameControl.lastWaitMicros);
         ++played;
         if (!inStep) {
