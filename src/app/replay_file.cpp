@@ -257,12 +257,6 @@ std::uint64_t readChecksum(const std::uint8_t* p) {
 
 // The state's layout: every field's name, size and place, so that a replay from a build
 // whose state is laid out differently is refused rather than misread.
-template <class T> struct IsText : std::false_type {};
-template <std::size_t N> struct IsText<FixedString<N>> : std::true_type {};
-template <class T> struct IsList : std::false_type {};
-template <class T, std::size_t N> struct IsList<Slots<T, N>> : std::true_type {};
-template <class T, std::size_t N> struct IsList<std::array<T, N>> : std::true_type {};
-
 struct LayoutHasher {
     Fnv& fnv;
     const std::uint8_t* base;
@@ -273,9 +267,9 @@ struct LayoutHasher {
         inner(v);
     }
     template <class T> void inner(T& v) {
-        if constexpr (IsList<T>::value) {
+        if constexpr (IsSequence<T>::value) {
             inner(*v.begin());
-        } else if constexpr (!std::is_arithmetic_v<T> && !IsText<T>::value) {
+        } else if constexpr (!std::is_arithmetic_v<T> && !IsFixedString<T>::value) {
             LayoutHasher nested{fnv, reinterpret_cast<const std::uint8_t*>(&v)};
             reflect(nested, v);
         }
@@ -344,10 +338,18 @@ std::vector<std::uint8_t> encodeReplay(const Replay& replay) {
         }
         if (hash) w.number(replay.hashes[nextHash].hash);
     }
-    Fnv sum;
-    sum.bytes(w.out.data(), w.out.size());
-    w.number(sum.h);
+    w.number(std::uint64_t{0});
+    sealReplay(w.out);
     return std::move(w.out);
+}
+
+void sealReplay(std::vector<std::uint8_t>& bytes) {
+    if (bytes.size() < checksumSize) return;
+    const std::size_t end = bytes.size() - checksumSize;
+    Fnv sum;
+    sum.bytes(bytes.data(), end);
+    for (std::size_t i = 0; i < checksumSize; ++i)
+        bytes[end + i] = static_cast<std::uint8_t>(sum.h >> (8 * i));
 }
 
 bool decodeReplay(const std::uint8_t* data, std::size_t size, Replay& out, std::string& error) {

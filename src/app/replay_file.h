@@ -29,6 +29,9 @@ struct Replay {
 };
 
 std::vector<std::uint8_t> encodeReplay(const Replay& replay);
+// Writes the checksum of all but the last 8 bytes into them: a file changed on purpose
+// (a test's, a fuzzer's) reads as whole again.
+void sealReplay(std::vector<std::uint8_t>& bytes);
 // Reads a replay's bytes; false with what is wrong (not a replay, truncated, damaged, a
 // format this game does not read). Never reads past the data.
 bool decodeReplay(const std::uint8_t* data, std::size_t size, Replay& out, std::string& error);

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string_view>
+#include <type_traits>
 
 using u8 = std::uint8_t;
 using u16 = std::uint16_t;
@@ -77,3 +78,10 @@ template <class T, std::size_t N> struct Slots {
     auto begin() const { return items.begin(); }
     auto end() const { return items.end(); }
 };
+
+// What the state's visitors tell apart: texts, lists (fixed arrays), numbers and records.
+template <class T> struct IsFixedString : std::false_type {};
+template <std::size_t N> struct IsFixedString<FixedString<N>> : std::true_type {};
+template <class T> struct IsSequence : std::false_type {};
+template <class T, std::size_t N> struct IsSequence<Slots<T, N>> : std::true_type {};
+template <class T, std::size_t N> struct IsSequence<std::array<T, N>> : std::true_type {};

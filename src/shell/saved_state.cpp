@@ -4,18 +4,12 @@
 
 namespace {
 
-template <class T> struct IsText : std::false_type {};
-template <std::size_t N> struct IsText<FixedString<N>> : std::true_type {};
-template <class T> struct IsList : std::false_type {};
-template <class T, std::size_t N> struct IsList<Slots<T, N>> : std::true_type {};
-template <class T, std::size_t N> struct IsList<std::array<T, N>> : std::true_type {};
-
 struct TextCheck {
     bool ok = true;
     template <class T> void value(T& v) {
-        if constexpr (IsText<T>::value) {
+        if constexpr (IsFixedString<T>::value) {
             ok = ok && v.len <= sizeof v.buf;
-        } else if constexpr (IsList<T>::value) {
+        } else if constexpr (IsSequence<T>::value) {
             for (auto& e : v) value(e);
         } else if constexpr (!std::is_arithmetic_v<T>) {
             reflect(*this, v);

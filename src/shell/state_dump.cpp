@@ -11,12 +11,6 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-template <class T> struct IsFixedString : std::false_type {};
-template <std::size_t N> struct IsFixedString<FixedString<N>> : std::true_type {};
-template <class T> struct IsSequence : std::false_type {};
-template <class T, std::size_t N> struct IsSequence<Slots<T, N>> : std::true_type {};
-template <class T, std::size_t N> struct IsSequence<std::array<T, N>> : std::true_type {};
-
 struct JsonFields;
 
 template <class T> Json toJson(T& v);

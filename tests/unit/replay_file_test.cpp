@@ -63,16 +63,6 @@ long long firstDesync(const Replay& replay) {
     return 0;
 }
 
-void setChecksum(std::vector<std::uint8_t>& bytes) {
-    std::uint64_t h = 1469598103934665603ull;
-    for (std::size_t i = 0; i + 8 < bytes.size(); ++i) {
-        h ^= bytes[i];
-        h *= 1099511628211ull;
-    }
-    for (std::size_t i = 0; i < 8; ++i)
-        bytes[bytes.size() - 8 + i] = static_cast<std::uint8_t>(h >> (8 * i));
-}
-
 } // namespace
 
 TEST(ReplayFile, ReadsBackWhatWasWrittenAndPlaysToTheSameHashes) {
@@ -146,12 +136,12 @@ TEST(ReplayFile, RefusesWhatIsNotAGoodReplayWithWhatIsWrong) {
         {"a flipped byte", with([](auto& b) { b[b.size() / 2] ^= 0x10; }), "damaged"},
         {"bytes after the end", with([](auto& b) {
              b.insert(b.end() - 8, 3, 0);
-             setChecksum(b);
+             sealReplay(b);
          }),
          "damaged"},
         {"unknown tick flags", with([](auto& b) {
              b[b.size() - 8 - 9] = 0xC0; // the flags of the last tick, before its hash
-             setChecksum(b);
+             sealReplay(b);
          }),
          "damaged"},
     };
