@@ -7,6 +7,8 @@
 #include <iterator>
 #include <type_traits>
 
+#include "app/startup.h"
+
 namespace {
 
 constexpr char magic[8] = {'T', 'O', 'R', 'V', 'E', 'L', 'R', 'P'};
@@ -402,7 +404,7 @@ bool decodeReplay(const std::uint8_t* data, std::size_t size, Replay& out, std::
 }
 
 std::string thisGameVersion() {
-    return "2.2";
+    return gameVersion;
 }
 
 std::uint64_t thisGameContentHash() {

@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include <cmath>
+#include <string>
 
 #include "assets/config_file.h"
 #include "assets/pose_files.h"
@@ -48,7 +49,7 @@ void drawProcessingPicture(int x, int y) {
 } // namespace
 
 void formCreate(std::optional<u32> seed) {
-    gs.versionText = "VERSÃO 2.2";
+    gs.versionText = std::string("VERSÃO ") + gameVersion;
     gs.versionDate = "09/DEZ/2006";
     seedRandom(seed ? *seed : static_cast<u32>(wallClockMs()));
 

@@ -7,6 +7,9 @@
 
 #include "shell/plain_data.h"
 
+// The game's version, shown on the title screen and written into replays.
+inline constexpr const char* gameVersion = "2.2";
+
 // Runs once when the window is created. Without a seed the generator is seeded from
 // the clock.
 void formCreate(std::optional<u32> seed);
