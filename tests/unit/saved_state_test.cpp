@@ -121,3 +121,18 @@ TEST(SavedState, TextsLongerThanTheirBuffersAreRefused) {
     s->game.objectPool[250].alignH.len = 255;
     EXPECT_FALSE(savedStateWellFormed(*s));
 }
+
+// The sync test names the fields two states differ in, as paths into the dump.
+TEST(StateDump, DifferencesAreNamedByTheirPaths) {
+    freshBattle();
+    const std::string before = stateDumpJson(5);
+    gs.fighter(2).posX += 0.5;
+    gs.fighter(1).parts[3].worldBox[2] = 9;
+    gs.rngState += 1;
+    const std::string after = stateDumpJson(6);
+    const std::vector<std::string> fields = dumpDifferences(before, after, 10);
+    EXPECT_EQ(fields, (std::vector<std::string>{"fighters[1].parts[3].worldBox[3]",
+                                                "fighters[2].posX", "rngState"}));
+    EXPECT_TRUE(dumpDifferences(before, before, 10).empty());
+    EXPECT_EQ(dumpDifferences(before, after, 1).size(), 1u);
+}
