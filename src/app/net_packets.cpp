@@ -1,0 +1,144 @@
+#include "app/net_packets.h"
+
+#include <cstring>
+
+namespace {
+
+class Out {
+  public:
+    std::vector<std::uint8_t> bytes;
+    template <class T> void number(T v) {
+        for (std::size_t i = 0; i < sizeof v; ++i)
+            bytes.push_back(static_cast<std::uint8_t>(static_cast<std::uint64_t>(v) >> (8 * i)));
+    }
+    void text(const std::string& s) {
+        const std::size_t n = s.size() < netMaxTextLength ? s.size() : netMaxTextLength;
+        number(static_cast<std::uint8_t>(n));
+        bytes.insert(bytes.end(), s.begin(), s.begin() + static_cast<std::ptrdiff_t>(n));
+    }
+};
+
+class In {
+  public:
+    In(const std::uint8_t* d, std::size_t n) : data_(d), size_(n) {}
+    bool whole() const { return pos_ == size_; }
+    template <class T> bool number(T& v) {
+        if (size_ - pos_ < sizeof v) return false;
+        std::uint64_t x = 0;
+        for (std::size_t i = 0; i < sizeof v; ++i)
+            x |= static_cast<std::uint64_t>(data_[pos_ + i]) << (8 * i);
+        pos_ += sizeof v;
+        v = static_cast<T>(x);
+        return true;
+    }
+    // False on a short read; `tooLong` when the length is beyond what a packet may hold.
+    bool text(std::string& s, bool& tooLong) {
+        std::uint8_t n = 0;
+        if (!number(n)) return false;
+        tooLong = n > netMaxTextLength;
+        if (tooLong) return true;
+        if (size_ - pos_ < n) return false;
+        s.assign(reinterpret_cast<const char*>(data_ + pos_), n);
+        pos_ += n;
+        return true;
+    }
+
+  private:
+    const std::uint8_t* data_;
+    std::size_t size_;
+    std::size_t pos_ = 0;
+};
+
+constexpr std::uint16_t knownInputBits = (1u << 14) - 1;
+
+} // namespace
+
+std::vector<std::uint8_t> encodePacket(const NetPacket& p) {
+    Out o;
+    o.number(static_cast<std::uint8_t>(p.kind));
+    switch (p.kind) {
+    case PacketKind::Hello:
+        o.number(p.protocol);
+        o.number(p.contentHash);
+        o.text(p.version);
+        break;
+    case PacketKind::Refuse:
+    case PacketKind::Bye:
+        o.text(p.text);
+        break;
+    case PacketKind::Inputs: {
+        const std::size_t n =
+            p.inputs.size() < netMaxInputsPerPacket ? p.inputs.size() : netMaxInputsPerPacket;
+        o.number(p.ackTick);
+        o.number(p.firstTick);
+        o.number(static_cast<std::uint8_t>(n));
+        for (std::size_t i = 0; i < n; ++i) o.number(p.inputs[i]);
+        break;
+    }
+    case PacketKind::Hash:
+        o.number(p.tick);
+        o.number(p.hash);
+        break;
+    }
+    return std::move(o.bytes);
+}
+
+PacketFault decodePacket(const std::uint8_t* data, std::size_t size, NetPacket& out) {
+    out = NetPacket{};
+    In in(data, size);
+    std::uint8_t kind = 0;
+    if (!in.number(kind)) return PacketFault::Short;
+    bool tooLong = false;
+    switch (kind) {
+    case static_cast<std::uint8_t>(PacketKind::Hello):
+        if (!in.number(out.protocol) || !in.number(out.contentHash) ||
+            !in.text(out.version, tooLong))
+            return PacketFault::Short;
+        break;
+    case static_cast<std::uint8_t>(PacketKind::Refuse):
+    case static_cast<std::uint8_t>(PacketKind::Bye):
+        if (!in.text(out.text, tooLong)) return PacketFault::Short;
+        break;
+    case static_cast<std::uint8_t>(PacketKind::Inputs): {
+        std::uint8_t n = 0;
+        if (!in.number(out.ackTick) || !in.number(out.firstTick) || !in.number(n))
+            return PacketFault::Short;
+        if (n == 0 || n > netMaxInputsPerPacket) return PacketFault::BadValue;
+        out.inputs.resize(n);
+        for (std::uint16_t& w : out.inputs) {
+            if (!in.number(w)) return PacketFault::Short;
+            if ((w & ~knownInputBits) != 0) return PacketFault::BadValue;
+        }
+        break;
+    }
+    case static_cast<std::uint8_t>(PacketKind::Hash):
+        if (!in.number(out.tick) || !in.number(out.hash)) return PacketFault::Short;
+        break;
+    default:
+        return PacketFault::UnknownKind;
+    }
+    if (tooLong) return PacketFault::BadValue;
+    if (!in.whole()) return PacketFault::Trailing;
+    out.kind = static_cast<PacketKind>(kind);
+    return PacketFault::None;
+}
+
+std::uint16_t packInput(const InputSnapshot& s) {
+    std::uint16_t w = 0;
+    const u8 directions[4] = {s.up, s.down, s.left, s.right};
+    for (int i = 0; i < 4; ++i)
+        if (directions[i]) w |= static_cast<std::uint16_t>(1u << i);
+    for (std::size_t b = 1; b <= 10; ++b)
+        if (s.buttons[b]) w |= static_cast<std::uint16_t>(1u << (3 + b));
+    return w;
+}
+
+InputSnapshot unpackInput(std::uint16_t w) {
+    InputSnapshot s;
+    s.up = w & 1u;
+    s.down = (w >> 1) & 1u;
+    s.left = (w >> 2) & 1u;
+    s.right = (w >> 3) & 1u;
+    for (std::size_t b = 1; b <= 10; ++b) s.buttons[b] = (w >> (3 + b)) & 1u;
+    return s;
+}

@@ -1,0 +1,52 @@
+// The packets of an online session, as bytes on the wire (little-endian). Every reader
+// checks each length and value before use; a packet that does not read whole is dropped
+// and counted by why, never trusted.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "shell/game_state.h"
+
+constexpr std::uint16_t netProtocolVersion = 1;
+// The most inputs one packet carries: every tick since the peer's last acknowledgement,
+// up to this many.
+constexpr std::size_t netMaxInputsPerPacket = 64;
+constexpr std::size_t netMaxTextLength = 200;
+
+enum class PacketKind : std::uint8_t {
+    Hello = 1,  // joiner -> host: protocol, content hash, game version
+    Refuse = 2, // either way: why the session cannot go on, in words
+    Inputs = 3, // the sender's inputs from firstTick on, and the last tick it has of ours
+    Hash = 4,   // the stateHash of a confirmed tick
+    Bye = 5,    // the sender leaves the session
+};
+
+struct NetPacket {
+    PacketKind kind = PacketKind::Bye;
+    // Hello
+    std::uint16_t protocol = 0;
+    std::uint64_t contentHash = 0;
+    std::string version;
+    // Refuse, Bye
+    std::string text;
+    // Inputs
+    std::uint32_t ackTick = 0; // every tick of ours before this one has arrived
+    std::uint32_t firstTick = 0;
+    std::vector<std::uint16_t> inputs;
+    // Hash
+    std::uint32_t tick = 0;
+    std::uint64_t hash = 0;
+};
+
+enum class PacketFault : std::uint8_t { None, Short, UnknownKind, BadValue, Trailing, Count };
+
+std::vector<std::uint8_t> encodePacket(const NetPacket& packet);
+// PacketFault::None when the bytes are one whole packet of a known kind.
+PacketFault decodePacket(const std::uint8_t* data, std::size_t size, NetPacket& out);
+
+// One player's input of one tick as a word: up, down, left, right, then buttons 1..10.
+std::uint16_t packInput(const InputSnapshot& s);
+InputSnapshot unpackInput(std::uint16_t word);

@@ -1,0 +1,98 @@
+// Session packets: each kind reads back as written; anything short, unknown, out of range
+// or with bytes left over is refused with why.
+#include <gtest/gtest.h>
+
+#include "app/net_packets.h"
+
+namespace {
+
+NetPacket roundTrip(const NetPacket& p) {
+    const std::vector<std::uint8_t> bytes = encodePacket(p);
+    NetPacket back;
+    EXPECT_EQ(decodePacket(bytes.data(), bytes.size(), back), PacketFault::None);
+    return back;
+}
+
+} // namespace
+
+TEST(NetPackets, EachKindReadsBackAsWritten) {
+    NetPacket hello;
+    hello.kind = PacketKind::Hello;
+    hello.protocol = netProtocolVersion;
+    hello.contentHash = 0x0123456789ABCDEFull;
+    hello.version = "2.2";
+    NetPacket back = roundTrip(hello);
+    EXPECT_EQ(back.kind, PacketKind::Hello);
+    EXPECT_EQ(back.contentHash, hello.contentHash);
+    EXPECT_EQ(back.version, "2.2");
+
+    NetPacket inputs;
+    inputs.kind = PacketKind::Inputs;
+    inputs.ackTick = 70;
+    inputs.firstTick = 71;
+    inputs.inputs = {0, 0x3FFF, 0x0015};
+    back = roundTrip(inputs);
+    EXPECT_EQ(back.ackTick, 70u);
+    EXPECT_EQ(back.firstTick, 71u);
+    EXPECT_EQ(back.inputs, inputs.inputs);
+
+    NetPacket hash;
+    hash.kind = PacketKind::Hash;
+    hash.tick = 4000;
+    hash.hash = ~0ull;
+    back = roundTrip(hash);
+    EXPECT_EQ(back.tick, 4000u);
+    EXPECT_EQ(back.hash, ~0ull);
+
+    NetPacket bye;
+    bye.kind = PacketKind::Bye;
+    bye.text = "SAIR DO JOGO";
+    EXPECT_EQ(roundTrip(bye).text, "SAIR DO JOGO");
+}
+
+TEST(NetPackets, RefusesWhatDoesNotReadWhole) {
+    NetPacket inputs;
+    inputs.kind = PacketKind::Inputs;
+    inputs.firstTick = 5;
+    inputs.inputs = {1, 2, 3};
+    const std::vector<std::uint8_t> good = encodePacket(inputs);
+    auto with = [&](auto change) {
+        std::vector<std::uint8_t> b = good;
+        change(b);
+        return b;
+    };
+    struct Case {
+        const char* what;
+        std::vector<std::uint8_t> bytes;
+        PacketFault fault;
+    } cases[] = {
+        {"empty", {}, PacketFault::Short},
+        {"unknown kind", {99, 0, 0}, PacketFault::UnknownKind},
+        {"kind zero", {0}, PacketFault::UnknownKind},
+        {"cut in the ticks", with([](auto& b) { b.resize(6); }), PacketFault::Short},
+        {"cut in the inputs", with([](auto& b) { b.pop_back(); }), PacketFault::Short},
+        {"no inputs", with([](auto& b) { b[9] = 0; }), PacketFault::BadValue},
+        {"too many inputs", with([](auto& b) { b[9] = 200; }), PacketFault::BadValue},
+        {"unknown input bits", with([](auto& b) { b[11] = 0x80; }), PacketFault::BadValue},
+        {"a byte left over", with([](auto& b) { b.push_back(0); }), PacketFault::Trailing},
+        {"text longer than allowed", {5, 255, 'A'}, PacketFault::BadValue},
+        {"text cut short", {5, 10, 'A', 'B'}, PacketFault::Short},
+        {"hash cut short", {4, 1, 0, 0, 0, 9}, PacketFault::Short},
+    };
+    for (const Case& c : cases) {
+        NetPacket p;
+        EXPECT_EQ(decodePacket(c.bytes.data(), c.bytes.size(), p), c.fault) << c.what;
+    }
+}
+
+TEST(NetPackets, AnInputWordHoldsEveryDirectionAndButton) {
+    for (int bit = 0; bit < 14; ++bit) {
+        const auto word = static_cast<std::uint16_t>(1u << bit);
+        EXPECT_EQ(packInput(unpackInput(word)), word) << bit;
+    }
+    InputSnapshot s;
+    s.left = 1;
+    s.buttons[1] = 1;
+    s.buttons[10] = 1;
+    EXPECT_EQ(packInput(s), (1u << 2) | (1u << 4) | (1u << 13));
+}
