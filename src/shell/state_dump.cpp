@@ -37,26 +37,31 @@ template <class T> Json toJson(T& v) {
     }
 }
 
-// FNV-1a over every field's value; -0.0 hashes as 0.0 so equal numbers hash alike.
+// Every field's value mixed in as one 64-bit word (a text: its length, then its bytes);
+// -0.0 hashes as 0.0 so equal numbers hash alike.
 struct Hasher {
     std::uint64_t h = 1469598103934665603ull;
 
-    void bytes(const void* p, std::size_t n) {
-        const auto* b = static_cast<const unsigned char*>(p);
-        for (std::size_t i = 0; i < n; ++i) {
-            h ^= b[i];
-            h *= 1099511628211ull;
-        }
+    void word(std::uint64_t x) {
+        h ^= x;
+        h *= 0x9E3779B97F4A7C15ull;
+        h ^= h >> 32;
     }
     template <class T> void value(T& v) {
         if constexpr (std::is_floating_point_v<T>) {
-            double d = v == 0 ? 0.0 : static_cast<double>(v);
-            bytes(&d, sizeof d);
+            const double d = v == 0 ? 0.0 : static_cast<double>(v);
+            std::uint64_t bits = 0;
+            std::memcpy(&bits, &d, sizeof d);
+            word(bits);
         } else if constexpr (std::is_arithmetic_v<T>) {
-            bytes(&v, sizeof v);
+            word(static_cast<std::uint64_t>(v));
         } else if constexpr (IsFixedString<T>::value) {
-            bytes(&v.len, 1);
-            bytes(v.buf, v.len);
+            word(v.len);
+            for (std::size_t i = 0; i < v.len; i += 8) {
+                std::uint64_t chunk = 0;
+                std::memcpy(&chunk, v.buf + i, v.len - i < 8 ? v.len - i : 8);
+                word(chunk);
+            }
         } else if constexpr (IsSequence<T>::value) {
             for (auto& e : v) value(e);
         } else {
