@@ -5,6 +5,8 @@
 
 namespace {
 
+const std::array<InputSnapshot, 2>* session = nullptr;
+
 void readKeyboard(InputSnapshot& s) {
     auto held = [](int state) -> u8 {
         for (u8 key : gs.keyBindings[static_cast<std::size_t>(state)])
@@ -62,15 +64,24 @@ void fillSnapshots(InputSnapshot& kb, InputSnapshot& joy1, InputSnapshot& joy2, 
                    bool latch) {
     bool locked = !latch && gs.inputLock > 0;
     kb = {};
-    if (!locked) readKeyboard(kb);
     joy1 = {};
-    if (gs.joy1Status == 0 && !locked) readJoystick(joy1, gs.joy1Info);
     joy2 = {};
-    if (gs.joy2Status == 0 && !locked) readJoystick(joy2, gs.joy2Info);
+    if (session) {
+        // The two players stand where the keyboard and the first joystick stand offline.
+        if (!locked) kb = (*session)[0], joy1 = (*session)[1];
+    } else {
+        if (!locked) readKeyboard(kb);
+        if (gs.joy1Status == 0 && !locked) readJoystick(joy1, gs.joy1Info);
+        if (gs.joy2Status == 0 && !locked) readJoystick(joy2, gs.joy2Info);
+    }
 
     for (int i = 1; i <= 2; ++i) {
         personagem& f = gs.fighter(i);
         FighterFlags out = latch ? previousFlags(f) : currentFlags(f);
+        if (session) {
+            copyToFighter(out, i == 1 ? kb : joy1, nullptr);
+            continue;
+        }
         switch (f.inputDevice) {
         case 1:
             copyToFighter(out, kb, nullptr);
@@ -100,8 +111,8 @@ void sampleInput() {
     if (gs.inputLock > 0) gs.inputLock -= 1;
     if (gs.inputLock < 0) gs.inputLock = 0;
 
-    if (gs.joy1Status == 0) gs.joy1Status = readJoystick(0, gs.joy1Info);
-    if (gs.joy2Status == 0) gs.joy2Status = readJoystick(1, gs.joy2Info);
+    if (!session && gs.joy1Status == 0) gs.joy1Status = readJoystick(0, gs.joy1Info);
+    if (!session && gs.joy2Status == 0) gs.joy2Status = readJoystick(1, gs.joy2Info);
 
     switch (gs.controlMode) {
     case 1:
@@ -125,6 +136,10 @@ void sampleInput() {
 
 void latchPreviousInput() {
     fillSnapshots(gs.kbInputPrev, gs.joy1InputPrev, gs.joy2InputPrev, gs.menuInputPrev, true);
+}
+
+void setSessionInputs(const std::array<InputSnapshot, 2>* players) {
+    session = players;
 }
 
 void setDefaultKeyBindings() {

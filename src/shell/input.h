@@ -7,6 +7,11 @@
 void sampleInput();
 void latchPreviousInput();
 
+// Online play: fighter 1 takes the first player's input of the tick and fighter 2 the
+// second's, the menus both; no device is read, so both sides of a session sample alike.
+// Null goes back to the devices.
+void setSessionInputs(const std::array<InputSnapshot, 2>* players);
+
 // The keyboard bindings a new run starts with, also restored by F1 on the controls screen.
 void setDefaultKeyBindings();
 

@@ -1,0 +1,105 @@
+#include "app/rollback.h"
+
+#include "app/net_packets.h"
+#include "app/resimulation.h"
+#include "app/tick_input.h"
+#include "shell/input.h"
+#include "shell/state_dump.h"
+
+Rollback::Rollback(int localPlayer, int inputDelay)
+    : local_(localPlayer), remote_(1 - localPlayer) {
+    for (auto& s : ring_) s = std::make_unique<SavedState>();
+    for (int t = 0; t < inputDelay; ++t) {
+        Tick& k = at(static_cast<std::uint32_t>(t));
+        k.known = {true, true};
+    }
+    localNext_ = remoteNext_ = static_cast<std::uint32_t>(inputDelay);
+}
+
+Rollback::Tick& Rollback::at(std::uint32_t t) {
+    if (ticks_.size() <= t) ticks_.resize(t + 1);
+    return ticks_[t];
+}
+
+void Rollback::addLocal(std::uint16_t word) {
+    Tick& k = at(localNext_++);
+    k.input[static_cast<std::size_t>(local_)] = word;
+    k.known[static_cast<std::size_t>(local_)] = true;
+}
+
+void Rollback::addRemote(std::uint32_t t, std::uint16_t word) {
+    // A peer runs at most the window past our inputs, which run the delay past our ticks.
+    if (t >= localNext_ + 2 * rollbackWindow) return;
+    Tick& k = at(t);
+    const auto r = static_cast<std::size_t>(remote_);
+    if (k.known[r]) return;
+    k.input[r] = word;
+    k.known[r] = true;
+    if (t < next_ && k.usedRemote != word && t < rollbackFrom_) rollbackFrom_ = t;
+    while (remoteNext_ < ticks_.size() && ticks_[remoteNext_].known[r]) ++remoteNext_;
+}
+
+bool Rollback::mayAdvance() const {
+    return next_ < remoteNext_ + rollbackWindow;
+}
+
+bool Rollback::step(std::uint16_t localWord) {
+    if (!mayAdvance()) return false;
+    addLocal(localWord);
+    advance();
+    return true;
+}
+
+// The peer's input of tick t: the real one when known, else the last one known before it.
+std::uint16_t Rollback::remoteFor(std::uint32_t t) {
+    const auto r = static_cast<std::size_t>(remote_);
+    for (std::uint32_t u = t + 1; u-- > 0;)
+        if (at(u).known[r]) return at(u).input[r];
+    return 0;
+}
+
+void Rollback::run(std::uint32_t t) {
+    saveState(*ring_[t % ring_.size()]);
+    Tick& k = at(t);
+    k.usedRemote = remoteFor(t);
+    std::array<InputSnapshot, 2> players;
+    players[static_cast<std::size_t>(local_)] =
+        unpackInput(k.input[static_cast<std::size_t>(local_)]);
+    players[static_cast<std::size_t>(remote_)] = unpackInput(k.usedRemote);
+    setSessionInputs(&players);
+    advanceReplayedTick(TickInput{});
+    setSessionInputs(nullptr);
+}
+
+void Rollback::advance() {
+    lastRolledBack_ = 0;
+    if (rollbackFrom_ < next_) {
+        Resimulation unseen;
+        loadState(*ring_[rollbackFrom_ % ring_.size()]);
+        for (std::uint32_t u = rollbackFrom_; u < next_; ++u) run(u);
+        lastRolledBack_ = static_cast<int>(next_ - rollbackFrom_);
+    }
+    rollbackFrom_ = UINT32_MAX;
+    run(next_++);
+}
+
+std::vector<std::uint16_t> Rollback::localInputsFrom(std::uint32_t from) const {
+    std::vector<std::uint16_t> out;
+    for (std::uint32_t t = from; t < localNext_ && t < ticks_.size(); ++t)
+        out.push_back(ticks_[t].input[static_cast<std::size_t>(local_)]);
+    return out;
+}
+
+bool Rollback::confirmedHashBefore(std::uint32_t u, std::uint64_t& hash) {
+    if (u > next_ || u > remoteNext_ || next_ - u > rollbackWindow || rollbackFrom_ < u)
+        return false;
+    if (u == next_) {
+        hash = stateHash();
+        return true;
+    }
+    saveState(*scratch_);
+    loadState(*ring_[u % ring_.size()]);
+    hash = stateHash();
+    loadState(*scratch_);
+    return true;
+}
