@@ -1,0 +1,43 @@
+// UDP sessions through ENet, for online play: one peer, two channels. Channel 0 carries
+// inputs unsequenced and unreliable (a lost one is sent again in the next packet);
+// channel 1 carries the session's control messages, reliable and in order.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+enum class NetChannel : std::uint8_t { Inputs = 0, Control = 1 };
+
+struct NetEvent {
+    enum Kind { Connected, Received, Disconnected } kind = Received;
+    NetChannel channel = NetChannel::Inputs;
+    std::vector<std::uint8_t> bytes;
+};
+
+class NetLink {
+  public:
+    NetLink();
+    ~NetLink();
+    NetLink(const NetLink&) = delete;
+    NetLink& operator=(const NetLink&) = delete;
+
+    // Listens on `port` (0: any free port) for one peer; a second one is refused.
+    bool host(std::uint16_t port, std::string& error);
+    // Connects to address:port; Connected comes from poll once the peer answers.
+    bool join(const std::string& address, std::uint16_t port, std::string& error);
+    std::uint16_t localPort() const;
+    bool connected() const;
+    // The next event without waiting, false when there is none.
+    bool poll(NetEvent& event);
+    bool send(NetChannel channel, const std::vector<std::uint8_t>& bytes);
+    // The peer's round-trip time as ENet measures it, in milliseconds.
+    std::uint32_t roundTripMs() const;
+    // Says goodbye to the peer (sent before the link closes) and closes.
+    void close();
+
+  private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
