@@ -2,6 +2,9 @@
 
 #include <enet/enet.h>
 
+#include <algorithm>
+#include <charconv>
+#include <chrono>
 #include <cstdlib>
 
 namespace {
@@ -24,7 +27,65 @@ struct NetLink::Impl {
     ENetHost* host = nullptr;
     ENetPeer* peer = nullptr;
     bool up = false;
+
+    struct Held {
+        std::int64_t dueMs;
+        NetChannel channel;
+        std::vector<std::uint8_t> bytes;
+    };
+    NetConditions conditions;
+    std::vector<Held> held;
+    std::int64_t lastControlDue = 0;
+    std::uint32_t draws = 0x2545F491u;
+
+    int draw(int n) {
+        draws = draws * 1664525u + 1013904223u;
+        return n <= 0 ? 0 : static_cast<int>((draws >> 8) % static_cast<std::uint32_t>(n));
+    }
+    bool sendNow(NetChannel channel, const std::vector<std::uint8_t>& bytes);
+    void sendDue(bool all);
 };
+
+namespace {
+
+std::int64_t nowMs() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+} // namespace
+
+bool parseNetConditions(const std::string& text, NetConditions& out, std::string& error) {
+    out = NetConditions{};
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::size_t end = std::min(text.find(',', pos), text.size());
+        const std::string item = text.substr(pos, end - pos);
+        const std::size_t eq = item.find('=');
+        int value = -1;
+        if (eq != std::string::npos) {
+            const std::string number = item.substr(eq + 1);
+            auto [p, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
+            if (ec != std::errc() || p != number.data() + number.size()) value = -1;
+        }
+        const std::string key = eq == std::string::npos ? item : item.substr(0, eq);
+        int* field = key == "delay"     ? &out.delayMs
+                     : key == "jitter"  ? &out.jitterMs
+                     : key == "loss"    ? &out.lossPercent
+                     : key == "dup"     ? &out.duplicatePercent
+                     : key == "reorder" ? &out.reorderPercent
+                                        : nullptr;
+        const int most = field == &out.delayMs || field == &out.jitterMs ? 5000 : 100;
+        if (!field || value < 0 || value > most) {
+            error = "--net-sim wants delay=MS,jitter=MS,loss=PCT,dup=PCT,reorder=PCT, not '" +
+                    item + "'";
+            return false;
+        }
+        *field = value;
+        pos = end + 1;
+    }
+    return true;
+}
 
 NetLink::NetLink() : impl_(std::make_unique<Impl>()) {}
 
@@ -85,6 +146,7 @@ bool NetLink::connected() const {
 
 bool NetLink::poll(NetEvent& out) {
     if (!impl_->host) return false;
+    impl_->sendDue(false);
     ENetEvent e;
     while (enet_host_service(impl_->host, &e, 0) > 0) {
         switch (e.type) {
@@ -117,18 +179,54 @@ bool NetLink::poll(NetEvent& out) {
     return false;
 }
 
-bool NetLink::send(NetChannel channel, const std::vector<std::uint8_t>& bytes) {
-    if (!impl_->up || !impl_->peer) return false;
+bool NetLink::Impl::sendNow(NetChannel channel, const std::vector<std::uint8_t>& bytes) {
+    if (!up || !peer) return false;
     const enet_uint32 flags =
         channel == NetChannel::Inputs ? ENET_PACKET_FLAG_UNSEQUENCED : ENET_PACKET_FLAG_RELIABLE;
     ENetPacket* packet = enet_packet_create(bytes.data(), bytes.size(), flags);
     if (!packet) return false;
-    if (enet_peer_send(impl_->peer, static_cast<enet_uint8>(channel), packet) != 0) {
+    if (enet_peer_send(peer, static_cast<enet_uint8>(channel), packet) != 0) {
         enet_packet_destroy(packet);
         return false;
     }
-    enet_host_flush(impl_->host);
+    enet_host_flush(host);
     return true;
+}
+
+// Held packets go out when due, in the order they fall due.
+void NetLink::Impl::sendDue(bool all) {
+    const std::int64_t now = nowMs();
+    std::stable_sort(held.begin(), held.end(),
+                     [](const Held& a, const Held& b) { return a.dueMs < b.dueMs; });
+    std::size_t n = 0;
+    while (n < held.size() && (all || held[n].dueMs <= now)) {
+        sendNow(held[n].channel, held[n].bytes);
+        ++n;
+    }
+    held.erase(held.begin(), held.begin() + static_cast<std::ptrdiff_t>(n));
+}
+
+// The reliable channel is ENet's own to repair: only its delay is simulated.
+bool NetLink::send(NetChannel channel, const std::vector<std::uint8_t>& bytes) {
+    Impl& i = *impl_;
+    if (!i.up || !i.peer) return false;
+    if (!i.conditions.any()) return i.sendNow(channel, bytes);
+    const bool inputs = channel == NetChannel::Inputs;
+    if (inputs && i.draw(100) < i.conditions.lossPercent) return true;
+    const int copies = inputs && i.draw(100) < i.conditions.duplicatePercent ? 2 : 1;
+    for (int c = 0; c < copies; ++c) {
+        std::int64_t due = nowMs() + i.conditions.delayMs + i.draw(i.conditions.jitterMs + 1);
+        if (inputs && i.draw(100) < i.conditions.reorderPercent) due += 1 + i.draw(50);
+        // Control messages keep their order.
+        if (!inputs) due = i.lastControlDue = std::max(due, i.lastControlDue);
+        i.held.push_back({due, channel, bytes});
+    }
+    i.sendDue(false);
+    return true;
+}
+
+void NetLink::setConditions(const NetConditions& conditions) {
+    impl_->conditions = conditions;
 }
 
 std::uint32_t NetLink::roundTripMs() const {
@@ -137,6 +235,7 @@ std::uint32_t NetLink::roundTripMs() const {
 
 void NetLink::close() {
     if (!impl_->host) return;
+    impl_->held.clear();
     if (impl_->peer && impl_->up) {
         enet_peer_disconnect_now(impl_->peer, 0);
         enet_host_flush(impl_->host);

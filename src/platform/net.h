@@ -16,6 +16,18 @@ struct NetEvent {
     std::vector<std::uint8_t> bytes;
 };
 
+// A bad line for testing (--net-sim), applied to the packets this side sends: each is
+// held `delayMs` plus up to `jitterMs`, lost, sent twice, or held back behind the next
+// one, with the given chances in percent.
+struct NetConditions {
+    int delayMs = 0, jitterMs = 0, lossPercent = 0, duplicatePercent = 0, reorderPercent = 0;
+    bool any() const {
+        return delayMs || jitterMs || lossPercent || duplicatePercent || reorderPercent;
+    }
+};
+// "delay=60,jitter=30,loss=10,dup=0,reorder=0": any of the five, in any order.
+bool parseNetConditions(const std::string& text, NetConditions& out, std::string& error);
+
 class NetLink {
   public:
     NetLink();
@@ -32,6 +44,7 @@ class NetLink {
     // The next event without waiting, false when there is none.
     bool poll(NetEvent& event);
     bool send(NetChannel channel, const std::vector<std::uint8_t>& bytes);
+    void setConditions(const NetConditions& conditions);
     // The peer's round-trip time as ENet measures it, in milliseconds.
     std::uint32_t roundTripMs() const;
     // Says goodbye to the peer (sent before the link closes) and closes.

@@ -74,3 +74,56 @@ TEST(NetLink, ConnectsCarriesBothChannelsAndLetsNoThirdPeerIn) {
         }));
     EXPECT_FALSE(host.connected());
 }
+
+TEST(NetLink, ReadsTheConditionsOfABadLine) {
+    NetConditions c;
+    std::string error;
+    ASSERT_TRUE(parseNetConditions("delay=60,jitter=30,loss=10", c, error)) << error;
+    EXPECT_EQ(c.delayMs, 60);
+    EXPECT_EQ(c.jitterMs, 30);
+    EXPECT_EQ(c.lossPercent, 10);
+    ASSERT_TRUE(parseNetConditions("reorder=5,dup=100", c, error)) << error;
+    EXPECT_EQ(c.reorderPercent, 5);
+    EXPECT_EQ(c.duplicatePercent, 100);
+    EXPECT_EQ(c.delayMs, 0);
+    for (const char* bad : {"delay", "delay=", "delay=-1", "loss=101", "speed=3", "delay=5x",
+                            "delay=60,,loss=1", "jitter=99999"}) {
+        EXPECT_FALSE(parseNetConditions(bad, c, error)) << bad;
+        EXPECT_NE(error.find("--net-sim"), std::string::npos) << bad;
+    }
+}
+
+// Everything lost on the input channel, the control channel still gets through, and
+// late: held for the delay first.
+TEST(NetLink, ABadLineLosesInputsAndDelaysControl) {
+    NetLink host, joiner;
+    std::string error;
+    ASSERT_TRUE(host.host(0, error)) << error;
+    ASSERT_TRUE(joiner.join("127.0.0.1", host.localPort(), error)) << error;
+    ASSERT_TRUE(pollUntil(
+        host, joiner, [&] { return host.connected() && joiner.connected(); },
+        [](int, const NetEvent&) {}));
+    NetConditions bad;
+    bad.lossPercent = 100;
+    bad.delayMs = 600;
+    joiner.setConditions(bad);
+    for (int i = 0; i < 20; ++i) joiner.send(NetChannel::Inputs, {static_cast<std::uint8_t>(i)});
+    joiner.send(NetChannel::Control, {42});
+    joiner.send(NetChannel::Control, {43});
+    std::vector<std::vector<std::uint8_t>> control;
+    int inputs = 0;
+    auto note = [&](int side, const NetEvent& e) {
+        if (side != 0 || e.kind != NetEvent::Received) return;
+        if (e.channel == NetChannel::Inputs)
+            ++inputs;
+        else
+            control.push_back(e.bytes);
+    };
+    pollUntil(
+        host, joiner, [] { return false; }, note, 10);
+    EXPECT_TRUE(control.empty()) << "held for the delay";
+    EXPECT_TRUE(pollUntil(
+        host, joiner, [&] { return control.size() == 2; }, note));
+    EXPECT_EQ(control, (std::vector<std::vector<std::uint8_t>>{{42}, {43}}));
+    EXPECT_EQ(inputs, 0);
+}
