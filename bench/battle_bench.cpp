@@ -3,6 +3,8 @@
 // ticks so the pool keeps objects flying.
 #include <benchmark/benchmark.h>
 
+#include <array>
+#include <memory>
 #include <string>
 
 #include "app/frame.h"
@@ -15,6 +17,7 @@
 #include "platform/window.h"
 #include "shell/game_state.h"
 #include "shell/presentation.h"
+#include "shell/saved_state.h"
 
 namespace {
 
@@ -87,6 +90,36 @@ void UnshownBattleTick(benchmark::State& state) {
     battleTicks(state, false);
 }
 BENCHMARK(UnshownBattleTick)->Arg(1)->Arg(2);
+
+// The worst frame of online play: the state of eight ticks ago loaded, those eight ticks
+// run again unseen (each saving its state first), then one tick shown.
+void RollbackWorstFrame(benchmark::State& state) {
+    enterBattle(1);
+    std::array<std::unique_ptr<SavedState>, 9> ring;
+    for (auto& s : ring) s = std::make_unique<SavedState>();
+    long long t = 0;
+    for (; t < 9; ++t) {
+        saveState(*ring[static_cast<std::size_t>(t % 9)]);
+        play(t);
+        tick();
+    }
+    for (auto _ : state) {
+        setPresenting(false);
+        loadState(*ring[static_cast<std::size_t>((t - 8) % 9)]);
+        for (long long u = t - 8; u < t; ++u) {
+            saveState(*ring[static_cast<std::size_t>(u % 9)]);
+            play(u);
+            tick();
+        }
+        setPresenting(true);
+        saveState(*ring[static_cast<std::size_t>(t % 9)]);
+        play(t++);
+        tick();
+        gs.fighter(1).life = gs.fighter(2).life = 100;
+        gs.roundTime = 60;
+    }
+}
+BENCHMARK(RollbackWorstFrame);
 
 } // namespace
 
