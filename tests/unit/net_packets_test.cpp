@@ -2,6 +2,7 @@
 // or with bytes left over is refused with why.
 #include <gtest/gtest.h>
 
+#include "app/net_hello.h"
 #include "app/net_packets.h"
 
 namespace {
@@ -95,4 +96,20 @@ TEST(NetPackets, AnInputWordHoldsEveryDirectionAndButton) {
     s.buttons[1] = 1;
     s.buttons[10] = 1;
     EXPECT_EQ(packInput(s), (1u << 2) | (1u << 4) | (1u << 13));
+}
+
+TEST(NetHello, OnlyTheSameProtocolVersionAndContentGetIn) {
+    EXPECT_EQ(helloMismatch(ourHello()), "");
+    NetPacket h = ourHello();
+    h.protocol = netProtocolVersion + 1;
+    EXPECT_NE(helloMismatch(h).find("protocol"), std::string::npos) << helloMismatch(h);
+    h = ourHello();
+    h.version = "1.0";
+    EXPECT_NE(helloMismatch(h).find("version 1.0"), std::string::npos) << helloMismatch(h);
+    h = ourHello();
+    h.contentHash ^= 8;
+    EXPECT_NE(helloMismatch(h).find("data"), std::string::npos) << helloMismatch(h);
+    h = ourHello();
+    h.kind = PacketKind::Bye;
+    EXPECT_NE(helloMismatch(h), "");
 }
