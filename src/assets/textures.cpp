@@ -138,12 +138,17 @@ void loadTgaTexture(std::string_view name, u32& entry) {
 }
 
 u32 createTexture(int width, int height, bool rgba, const std::vector<u8>& pixels) {
+    // GLU's rescaling to powers of two reads a little past the end of the picture for
+    // some sizes; a spare row of zeros keeps that read inside the buffer.
+    const std::size_t row = static_cast<std::size_t>(width) * (rgba ? 4 : 3);
+    std::vector<u8> padded(pixels);
+    padded.resize(pixels.size() + row + 16, 0);
     const u32 name = gfx().genTexture();
     gfx().bindTexture(name);
     gfx().texEnvi(GL::TEXTURE_ENV_MODE, static_cast<int>(GL::MODULATE));
     gfx().texParameteri(GL::TEXTURE_MAG_FILTER, static_cast<int>(GL::LINEAR));
     gfx().texParameteri(GL::TEXTURE_MIN_FILTER, static_cast<int>(GL::LINEAR));
-    gfx().build2DMipmaps(rgba ? 4 : 3, width, height, rgba ? GL::RGBA : GL::RGB, pixels.data());
+    gfx().build2DMipmaps(rgba ? 4 : 3, width, height, rgba ? GL::RGBA : GL::RGB, padded.data());
     return name;
 }
 
