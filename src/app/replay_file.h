@@ -37,7 +37,8 @@ void sealReplay(std::vector<std::uint8_t>& bytes);
 bool decodeReplay(const std::uint8_t* data, std::size_t size, Replay& out, std::string& error);
 
 // The game and content a replay must have been recorded with: the version, and a hash of
-// the data folders and of the state's layout.
+// the data folders, the state's layout and the program itself (a replay from another
+// build is refused rather than played to a desync).
 std::string thisGameVersion();
 std::uint64_t thisGameContentHash();
 // False with the reason when the replay was made by another version or with other content.
