@@ -1,70 +1,41 @@
 #include "app/net_packets.h"
 
-#include <cstring>
+#include "app/byte_stream.h"
 
 namespace {
 
-class Out {
-  public:
-    std::vector<std::uint8_t> bytes;
-    template <class T> void number(T v) {
-        for (std::size_t i = 0; i < sizeof v; ++i)
-            bytes.push_back(static_cast<std::uint8_t>(static_cast<std::uint64_t>(v) >> (8 * i)));
-    }
-    void text(const std::string& s) {
-        const std::size_t n = s.size() < netMaxTextLength ? s.size() : netMaxTextLength;
-        number(static_cast<std::uint8_t>(n));
-        bytes.insert(bytes.end(), s.begin(), s.begin() + static_cast<std::ptrdiff_t>(n));
-    }
-};
+void writeText(ByteWriter& o, const std::string& s) {
+    const std::size_t n = s.size() < netMaxTextLength ? s.size() : netMaxTextLength;
+    o.number(static_cast<std::uint8_t>(n));
+    o.raw(s.data(), n);
+}
 
-class In {
-  public:
-    In(const std::uint8_t* d, std::size_t n) : data_(d), size_(n) {}
-    bool whole() const { return pos_ == size_; }
-    template <class T> bool number(T& v) {
-        if (size_ - pos_ < sizeof v) return false;
-        std::uint64_t x = 0;
-        for (std::size_t i = 0; i < sizeof v; ++i)
-            x |= static_cast<std::uint64_t>(data_[pos_ + i]) << (8 * i);
-        pos_ += sizeof v;
-        v = static_cast<T>(x);
-        return true;
-    }
-    // False on a short read; `tooLong` when the length is beyond what a packet may hold.
-    bool text(std::string& s, bool& tooLong) {
-        std::uint8_t n = 0;
-        if (!number(n)) return false;
-        tooLong = n > netMaxTextLength;
-        if (tooLong) return true;
-        if (size_ - pos_ < n) return false;
-        s.assign(reinterpret_cast<const char*>(data_ + pos_), n);
-        pos_ += n;
-        return true;
-    }
-
-  private:
-    const std::uint8_t* data_;
-    std::size_t size_;
-    std::size_t pos_ = 0;
-};
+// False on a short read; `tooLong` when the length is beyond what a packet may hold.
+bool readText(ByteReader& in, std::string& s, bool& tooLong) {
+    std::uint8_t n = 0;
+    if (!in.number(n)) return false;
+    tooLong = n > netMaxTextLength;
+    if (tooLong) return true;
+    s.assign(n, ' ');
+    return in.take(s.data(), n);
+}
 
 constexpr std::uint16_t knownInputBits = (1u << 14) - 1;
 
 } // namespace
 
 std::vector<std::uint8_t> encodePacket(const NetPacket& p) {
-    Out o;
+    ByteWriter o;
     o.number(static_cast<std::uint8_t>(p.kind));
     switch (p.kind) {
     case PacketKind::Hello:
         o.number(p.protocol);
         o.number(p.contentHash);
-        o.text(p.version);
+        writeText(o, p.version);
         break;
     case PacketKind::Refuse:
     case PacketKind::Bye:
-        o.text(p.text);
+        writeText(o, p.text);
         break;
     case PacketKind::Inputs: {
         const std::size_t n =
@@ -85,19 +56,19 @@ std::vector<std::uint8_t> encodePacket(const NetPacket& p) {
 
 PacketFault decodePacket(const std::uint8_t* data, std::size_t size, NetPacket& out) {
     out = NetPacket{};
-    In in(data, size);
+    ByteReader in(data, size);
     std::uint8_t kind = 0;
     if (!in.number(kind)) return PacketFault::Short;
     bool tooLong = false;
     switch (kind) {
     case static_cast<std::uint8_t>(PacketKind::Hello):
         if (!in.number(out.protocol) || !in.number(out.contentHash) ||
-            !in.text(out.version, tooLong))
+            !readText(in, out.version, tooLong))
             return PacketFault::Short;
         break;
     case static_cast<std::uint8_t>(PacketKind::Refuse):
     case static_cast<std::uint8_t>(PacketKind::Bye):
-        if (!in.text(out.text, tooLong)) return PacketFault::Short;
+        if (!readText(in, out.text, tooLong)) return PacketFault::Short;
         break;
     case static_cast<std::uint8_t>(PacketKind::Inputs): {
         std::uint8_t n = 0;
@@ -118,7 +89,7 @@ PacketFault decodePacket(const std::uint8_t* data, std::size_t size, NetPacket& 
         return PacketFault::UnknownKind;
     }
     if (tooLong) return PacketFault::BadValue;
-    if (!in.whole()) return PacketFault::Trailing;
+    if (in.left() != 0) return PacketFault::Trailing;
     out.kind = static_cast<PacketKind>(kind);
     return PacketFault::None;
 }

@@ -7,6 +7,7 @@
 #include <iterator>
 #include <type_traits>
 
+#include "app/byte_stream.h"
 #include "app/startup.h"
 
 namespace {
@@ -31,57 +32,9 @@ struct Fnv {
 enum : std::uint8_t { joyNone = 0, joySame = 1, joyNew = 2 };
 constexpr std::uint8_t keysFollow = 1 << 4, hashFollows = 1 << 5, knownFlags = 0x3F;
 
-class Writer {
-  public:
-    std::vector<std::uint8_t> out;
-    void byte(std::uint8_t b) { out.push_back(b); }
-    template <class T> void number(T v) {
-        static_assert(std::is_integral_v<T>);
-        for (std::size_t i = 0; i < sizeof v; ++i)
-            out.push_back(static_cast<std::uint8_t>(static_cast<std::uint64_t>(v) >> (8 * i)));
-    }
-    void raw(const void* p, std::size_t n) {
-        const auto* b = static_cast<const std::uint8_t*>(p);
-        out.insert(out.end(), b, b + n);
-    }
-};
-
-// Reads stop at the end of the data; `short_` tells a file that ended too soon. A null
-// destination skips.
-class Reader {
-  public:
-    Reader(const std::uint8_t* d, std::size_t n) : data_(d), size_(n) {}
-    bool short_ = false;
-    std::size_t left() const { return size_ - pos_; }
-    std::size_t pos() const { return pos_; }
-    bool take(void* p, std::size_t n) {
-        if (n > left()) {
-            short_ = true;
-            pos_ = size_;
-            return false;
-        }
-        if (n && p) std::memcpy(p, data_ + pos_, n);
-        pos_ += n;
-        return true;
-    }
-    template <class T> bool number(T& v) {
-        std::uint8_t b[sizeof(T)];
-        if (!take(b, sizeof b)) return false;
-        std::uint64_t x = 0;
-        for (std::size_t i = 0; i < sizeof b; ++i) x |= static_cast<std::uint64_t>(b[i]) << (8 * i);
-        v = static_cast<T>(x);
-        return true;
-    }
-
-  private:
-    const std::uint8_t* data_;
-    std::size_t size_;
-    std::size_t pos_ = 0;
-};
-
 // The start state packed by runs: a control byte c < 128 is followed by c + 1 bytes as
 // they are; c >= 128 stands for c - 127 zero bytes.
-void packState(const SavedState& s, Writer& w) {
+void packState(const SavedState& s, ByteWriter& w) {
     const auto* b = reinterpret_cast<const std::uint8_t*>(&s);
     const std::size_t n = sizeof s;
     std::vector<std::uint8_t> packed;
@@ -105,7 +58,7 @@ void packState(const SavedState& s, Writer& w) {
     w.raw(packed.data(), packed.size());
 }
 
-bool unpackState(Reader& r, SavedState& s, std::string& error) {
+bool unpackState(ByteReader& r, SavedState& s, std::string& error) {
     std::uint32_t size = 0, packedSize = 0;
     if (!r.number(size) || !r.number(packedSize)) return false;
     if (size != sizeof(SavedState)) {
@@ -155,7 +108,7 @@ bool unpackState(Reader& r, SavedState& s, std::string& error) {
     return true;
 }
 
-void writeReading(Writer& w, const JoyReading& j) {
+void writeReading(ByteWriter& w, const JoyReading& j) {
     w.number(j.status);
     w.number(j.info.x);
     w.number(j.info.y);
@@ -163,7 +116,7 @@ void writeReading(Writer& w, const JoyReading& j) {
     w.number(j.info.buttons);
 }
 
-bool readReading(Reader& r, JoyReading& j) {
+bool readReading(ByteReader& r, JoyReading& j) {
     j.taken = 1;
     return r.number(j.status) && r.number(j.info.x) && r.number(j.info.y) && r.number(j.info.z) &&
            r.number(j.info.buttons);
@@ -174,7 +127,7 @@ bool sameReading(const JoyReading& a, const JoyReading& b) {
            a.info.z == b.info.z && a.info.buttons == b.info.buttons;
 }
 
-bool decodeBody(Reader& r, Replay& out, std::string& error) {
+bool decodeBody(ByteReader& r, Replay& out, std::string& error) {
     std::uint8_t versionLength = 0;
     if (!r.number(versionLength)) return false;
     out.gameVersion.assign(versionLength, ' ');
@@ -316,11 +269,11 @@ void hashDataFolder(Fnv& fnv, const std::filesystem::path& folder) {
 } // namespace
 
 std::vector<std::uint8_t> encodeReplay(const Replay& replay) {
-    Writer w;
+    ByteWriter w;
     w.raw(magic, sizeof magic);
     w.number(replayFormatVersion);
     const std::size_t versionLength = std::min<std::size_t>(replay.gameVersion.size(), 255);
-    w.byte(static_cast<std::uint8_t>(versionLength));
+    w.number(static_cast<std::uint8_t>(versionLength));
     w.raw(replay.gameVersion.data(), versionLength);
     w.number(replay.contentHash);
     w.number(static_cast<std::uint64_t>(replay.firstTick));
@@ -343,12 +296,12 @@ std::vector<std::uint8_t> encodeReplay(const Replay& replay) {
         while (nextHash < replay.hashes.size() && replay.hashes[nextHash].index < t) ++nextHash;
         const bool hash = nextHash < replay.hashes.size() && replay.hashes[nextHash].index == t;
         if (hash) flags |= hashFollows;
-        w.byte(flags);
+        w.number(flags);
         if (keyCount > 0) {
             w.number(static_cast<std::uint16_t>(keyCount));
             for (std::size_t k = 0; k < keyCount; ++k) {
-                w.byte(in.keys[k].vk);
-                w.byte(in.keys[k].down ? 1 : 0);
+                w.number(in.keys[k].vk);
+                w.number(static_cast<std::uint8_t>(in.keys[k].down ? 1 : 0));
             }
         }
         for (std::size_t j = 0; j < 2; ++j) {
@@ -359,8 +312,8 @@ std::vector<std::uint8_t> encodeReplay(const Replay& replay) {
         if (hash) w.number(replay.hashes[nextHash].hash);
     }
     w.number(std::uint64_t{0});
-    sealReplay(w.out);
-    return std::move(w.out);
+    sealReplay(w.bytes);
+    return std::move(w.bytes);
 }
 
 void sealReplay(std::vector<std::uint8_t>& bytes) {
@@ -374,7 +327,7 @@ void sealReplay(std::vector<std::uint8_t>& bytes) {
 
 bool decodeReplay(const std::uint8_t* data, std::size_t size, Replay& out, std::string& error) {
     out = Replay{};
-    Reader r(data, size);
+    ByteReader r(data, size);
     char head[sizeof magic] = {};
     if (!r.take(head, sizeof head) || std::memcmp(head, magic, sizeof magic) != 0) {
         error = "not a replay file";
@@ -392,11 +345,11 @@ bool decodeReplay(const std::uint8_t* data, std::size_t size, Replay& out, std::
     }
     const bool hasChecksum = size >= r.pos() + checksumSize;
     const std::size_t bodyEnd = hasChecksum ? size - checksumSize : size;
-    Reader body(data, bodyEnd);
+    ByteReader body(data, bodyEnd);
     body.take(nullptr, r.pos());
     std::string problem;
     const bool parsed = decodeBody(body, out, problem);
-    if (!parsed && body.short_) {
+    if (!parsed && body.ranShort()) {
         error = "truncated (the file ends before its last tick)";
         return false;
     }

@@ -98,11 +98,6 @@ std::string storeMatchReplay(const Replay& replay, std::string& error) {
 }
 
 void pruneReplays(const std::string& folder, std::size_t keep) {
-    std::error_code ec;
-    std::vector<fs::path> replays;
-    for (const auto& e : fs::directory_iterator(folder, ec))
-        if (e.is_regular_file(ec) && e.path().extension() == extension) replays.push_back(e.path());
-    if (replays.size() <= keep) return;
     // By the date and time the name starts with; replays of the same second by when
     // they were written.
     struct Entry {
@@ -110,12 +105,15 @@ void pruneReplays(const std::string& folder, std::size_t keep) {
         fs::file_time_type written;
         fs::path path;
     };
-    std::vector<Entry> entries;
-    for (const fs::path& p : replays)
-        entries.push_back({p.filename().string().substr(0, 19), fs::last_write_time(p, ec), p});
-    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+    std::error_code ec;
+    std::vector<Entry> replays;
+    for (const auto& e : fs::directory_iterator(folder, ec))
+        if (e.is_regular_file(ec) && e.path().extension() == extension)
+            replays.push_back(
+                {e.path().filename().string().substr(0, 19), e.last_write_time(ec), e.path()});
+    if (replays.size() <= keep) return;
+    std::sort(replays.begin(), replays.end(), [](const Entry& a, const Entry& b) {
         return std::tie(a.stamp, a.written, a.path) < std::tie(b.stamp, b.written, b.path);
     });
-    for (std::size_t i = 0; i < entries.size(); ++i) replays[i] = entries[i].path;
-    for (std::size_t i = 0; i + keep < replays.size(); ++i) fs::remove(replays[i], ec);
+    for (std::size_t i = 0; i + keep < replays.size(); ++i) fs::remove(replays[i].path, ec);
 }

@@ -152,17 +152,9 @@ bool startupChoice(u8 key) {
         return true;
     }
     if (gs.sceneName == "DEBUG-MODO") {
-        struct Mode {
-            u8 human1, human2;
-            const char* name;
-        };
-        static constexpr Mode modes[] = {
-            {1, 0, "P1-VS-CPU"}, {1, 1, "P1-VS-P2"}, {0, 0, "CPU-VS-CPU"}};
-        int m = digitOf(key, 1, 3);
+        const int m = digitOf(key, 1, 3);
         if (m == 0) return false;
-        gs.fighter(1).isHuman = modes[m - 1].human1;
-        gs.fighter(2).isHuman = modes[m - 1].human2;
-        gs.gameMode = modes[m - 1].name;
+        chooseGameMode(m);
         switchScene("DEBUG-DIFICULDADE");
         return true;
     }

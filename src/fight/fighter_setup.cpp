@@ -33,6 +33,19 @@ void setPartHitRadii(int index, int part, f64 rx, f64 ry, f64 rz) {
     p.hitRadiusZ = rz;
 }
 
+void chooseGameMode(int mode) {
+    struct Mode {
+        u8 human1, human2;
+        std::string_view name;
+    };
+    static constexpr Mode modes[] = {{1, 0, "P1-VS-CPU"}, {1, 1, "P1-VS-P2"}, {0, 0, "CPU-VS-CPU"}};
+    if (mode < 1 || mode > 3) return;
+    const Mode& m = modes[mode - 1];
+    gs.fighter(1).isHuman = m.human1;
+    gs.fighter(2).isHuman = m.human2;
+    gs.gameMode = m.name;
+}
+
 void registerFighter(int index, u8 character, std::span<const std::string_view> roster) {
     personagem& f = gs.fighter(index);
     f.character = character;

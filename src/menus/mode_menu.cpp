@@ -25,11 +25,6 @@ using options::white;
 constexpr u8 backRow = 4;
 constexpr Rgb grey{150, 150, 150};
 
-struct Mode {
-    u8 human1, human2;
-    std::string_view gameMode;
-};
-constexpr Mode modes[] = {{1, 0, "P1-VS-CPU"}, {1, 1, "P1-VS-P2"}, {0, 0, "CPU-VS-CPU"}};
 
 // The chita print drifts one tile to the left and down every 50 ticks.
 void drawBackground() {
@@ -107,10 +102,7 @@ void confirm(int r) {
         gs.nextScene = "OPCOES";
         return;
     }
-    const Mode& m = modes[r - 1];
-    gs.fighter(1).isHuman = m.human1;
-    gs.fighter(2).isHuman = m.human2;
-    gs.gameMode = m.gameMode;
+    chooseGameMode(r);
     gs.soundRequest = 19;
     gs.nextScene = "SELECAO-LUTADOR";
 }
