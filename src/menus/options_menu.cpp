@@ -139,11 +139,13 @@ void leaveForTitle() {
         resetForRound(i);
         updateFighter(i);
     }
+    gs.rematchReady = {};
     gs.soundRequest = 19;
     requestScene("OPCOES");
 }
 
 void rematch() {
+    gs.rematchReady = {};
     requestScene("BATALHA", 30);
     gs.soundRequest = 19;
     gs.optionsScreen = "";
@@ -155,6 +157,25 @@ void rematch() {
     arenaSetup(gs.arena);
 }
 
+// Online, each player's own confirm on "LUTAR NOVAMENTE" counts (player 1 stands where
+// the keyboard stands, player 2 where the first joystick does); the match starts once
+// both have confirmed.
+bool bothWantARematch() {
+    const bool pressed1 = pressed(gs.kbInput.buttons[1], gs.kbInputPrev.buttons[1]);
+    const bool pressed2 = pressed(gs.joy1Input.buttons[1], gs.joy1InputPrev.buttons[1]);
+    if (pressed1) gs.rematchReady[1] = 1;
+    if (pressed2) gs.rematchReady[2] = 1;
+    return gs.rematchReady[1] == 1 && gs.rematchReady[2] == 1;
+}
+
+void drawRematchMarks() {
+    for (int p = 1; p <= 2; ++p) {
+        if (gs.rematchReady[static_cast<std::size_t>(p)] == 0) continue;
+        drawShadowedText(p == 1 ? "P1 PRONTO" : "P2 PRONTO", "CENTRO", p == 1 ? -3.0 : 3.0, -2.35,
+                         1.6, {120, 255, 120}, 255);
+    }
+}
+
 // After the match: the next match in the same arena, or the title screen.
 void afterMatchMenu() {
     clampCursor(1, 2);
@@ -164,11 +185,12 @@ void afterMatchMenu() {
     drawRow("LUTAR NOVAMENTE", rowY[0], gs.menuCursor == 1, 0.85);
     drawRow("TELA INICIAL", rowY[1], gs.menuCursor == 2, 0.85);
     drawHintLine(hintText(1, "/BT1-aCONFIRMA"), -3.2, -3.2);
+    if (gs.onlineSession == 1) drawRematchMarks();
     if (!confirmPressed() || gs.inputLock != 0 || gs.transitionTimer() != 0) return;
-    if (gs.menuCursor == 1)
-        rematch();
-    else
+    if (gs.menuCursor == 2)
         leaveForTitle();
+    else if (gs.onlineSession == 0 || bothWantARematch())
+        rematch();
 }
 
 // A row of a menu list: its label and where confirming it leads (cursor 0 leaves the

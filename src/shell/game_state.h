@@ -79,6 +79,10 @@ struct GameState {
     u8 worldFrozen = 0;
     f64 hitStop = 0;
     u8 firstHitDone = 0;
+    // Online play: both sides run the same state, so the after-match menu waits for each
+    // player to choose the next match (player 1 in entry 1, player 2 in entry 2).
+    u8 onlineSession = 0;
+    Slots<u8, 2> rematchReady{};
     f64 cameraX = 0, cameraY = 0, cameraZ = 0;
     f64 cameraTargetX = 0, cameraTargetY = 0, cameraTargetZ = 0;
     u8 cameraHold = 0;

@@ -261,6 +261,34 @@ TEST(AfterMatchMenu, LutarNovamenteStartsTheNextMatchAtRoundOne) {
     EXPECT_EQ(gs.fighter(1).winStreak, 2) << "streaks outlive the match";
 }
 
+// Online, the next match waits for both players: player 1 confirms through the first
+// snapshot, player 2 through the second, in either order and on different ticks.
+TEST(AfterMatchMenu, OnlineTheRematchStartsOnlyOnceBothPlayersConfirm) {
+    for (int first : {1, 2}) {
+        freshBattle();
+        gs.sceneName = "VS-VITORIA";
+        gs.optionsScreen = "OPCOES-JOGO-3";
+        gs.onlineSession = 1;
+        gs.menuCursor = 1;
+        gs.inputLock = 0;
+        auto pressBy = [](int player) {
+            gs.kbInput = gs.kbInputPrev = gs.joy1Input = gs.joy1InputPrev = {};
+            gs.menuInput = gs.menuInputPrev = {};
+            (player == 1 ? gs.kbInput : gs.joy1Input).buttons[1] = 1;
+            gs.menuInput.button1 = 1;
+            optionsMenu();
+        };
+        pressBy(first);
+        EXPECT_TRUE(gs.nextScene.empty()) << "player " << first << " alone";
+        EXPECT_EQ(gs.rematchReady[static_cast<std::size_t>(first)], 1);
+        pressBy(first);
+        EXPECT_TRUE(gs.nextScene.empty()) << "the same player twice";
+        pressBy(3 - first);
+        EXPECT_EQ(gs.nextScene, "BATALHA");
+        EXPECT_EQ(gs.rematchReady[1] + gs.rematchReady[2], 0) << "cleared for the next match";
+    }
+}
+
 TEST(AfterMatchMenu, TelaInicialLeavesForTheTitleAndKeepsTheStreak) {
     freshBattle();
     gs.sceneName = "VS-VITORIA";
