@@ -1,6 +1,7 @@
 #include "app/net_packets.h"
 
 #include "app/byte_stream.h"
+#include "app/state_packing.h"
 
 namespace {
 
@@ -22,7 +23,55 @@ bool readText(ByteReader& in, std::string& s, bool& tooLong) {
 
 constexpr std::uint16_t knownInputBits = (1u << 14) - 1;
 
+void writeSettings(ByteWriter& o, const MatchSettings& m) {
+    for (u8 v : {m.fighter1, m.fighter2, m.arena, m.roundTime, m.rounds, m.damageLevel, m.lighting})
+        o.number(v);
+    o.number(m.seed);
+}
+
+bool readSettings(ByteReader& in, MatchSettings& m) {
+    for (u8* v : {&m.fighter1, &m.fighter2, &m.arena, &m.roundTime, &m.rounds, &m.damageLevel,
+                  &m.lighting})
+        if (!in.number(*v)) return false;
+    return in.number(m.seed);
+}
+
+// A start only a host of this build could send: settings within the game's ranges and
+// the same as its state's.
+bool startMakesSense(const NetPacket& p) {
+    const MatchSettings& m = p.settings;
+    auto within = [](u8 v, u8 lo, u8 hi) { return v >= lo && v <= hi; };
+    if (!within(m.fighter1, 1, 2) || !within(m.fighter2, 1, 2) || !within(m.arena, 1, 2) ||
+        !within(m.roundTime, 1, 4) || !within(m.rounds, 1, 3) || !within(m.damageLevel, 1, 5) ||
+        !within(m.lighting, 1, 3) || p.inputDelay > netMaxInputDelay)
+        return false;
+    const GameState& g = p.start->game;
+    return g.fighters[1].character == m.fighter1 && g.fighters[2].character == m.fighter2 &&
+           g.arena == m.arena && g.roundTimeSetting == m.roundTime &&
+           g.roundsSetting == m.rounds && g.damageLevel == m.damageLevel &&
+           g.lightingVariant == m.lighting && g.rngState == m.seed;
+}
+
 } // namespace
+
+MatchSettings currentMatchSettings() {
+    MatchSettings m;
+    m.fighter1 = gs.fighter(1).character;
+    m.fighter2 = gs.fighter(2).character;
+    m.arena = gs.arena;
+    m.roundTime = gs.roundTimeSetting;
+    m.rounds = gs.roundsSetting;
+    m.damageLevel = gs.damageLevel;
+    m.lighting = gs.lightingVariant;
+    m.seed = gs.rngState;
+    return m;
+}
+
+bool operator==(const MatchSettings& a, const MatchSettings& b) {
+    return a.fighter1 == b.fighter1 && a.fighter2 == b.fighter2 && a.arena == b.arena &&
+           a.roundTime == b.roundTime && a.rounds == b.rounds && a.damageLevel == b.damageLevel &&
+           a.lighting == b.lighting && a.seed == b.seed;
+}
 
 std::vector<std::uint8_t> encodePacket(const NetPacket& p) {
     ByteWriter o;
@@ -42,6 +91,7 @@ std::vector<std::uint8_t> encodePacket(const NetPacket& p) {
             p.inputs.size() < netMaxInputsPerPacket ? p.inputs.size() : netMaxInputsPerPacket;
         o.number(p.ackTick);
         o.number(p.firstTick);
+        o.number(p.advantage);
         o.number(static_cast<std::uint8_t>(n));
         for (std::size_t i = 0; i < n; ++i) o.number(p.inputs[i]);
         break;
@@ -49,6 +99,11 @@ std::vector<std::uint8_t> encodePacket(const NetPacket& p) {
     case PacketKind::Hash:
         o.number(p.tick);
         o.number(p.hash);
+        break;
+    case PacketKind::Start:
+        writeSettings(o, p.settings);
+        o.number(p.inputDelay);
+        packState(p.start ? *p.start : SavedState{}, o);
         break;
     }
     return std::move(o.bytes);
@@ -72,7 +127,8 @@ PacketFault decodePacket(const std::uint8_t* data, std::size_t size, NetPacket& 
         break;
     case static_cast<std::uint8_t>(PacketKind::Inputs): {
         std::uint8_t n = 0;
-        if (!in.number(out.ackTick) || !in.number(out.firstTick) || !in.number(n))
+        if (!in.number(out.ackTick) || !in.number(out.firstTick) || !in.number(out.advantage) ||
+            !in.number(n))
             return PacketFault::Short;
         if (n == 0 || n > netMaxInputsPerPacket) return PacketFault::BadValue;
         out.inputs.resize(n);
@@ -85,6 +141,16 @@ PacketFault decodePacket(const std::uint8_t* data, std::size_t size, NetPacket& 
     case static_cast<std::uint8_t>(PacketKind::Hash):
         if (!in.number(out.tick) || !in.number(out.hash)) return PacketFault::Short;
         break;
+    case static_cast<std::uint8_t>(PacketKind::Start): {
+        if (!readSettings(in, out.settings) || !in.number(out.inputDelay))
+            return PacketFault::Short;
+        auto start = std::make_shared<SavedState>();
+        std::string error;
+        if (!unpackState(in, *start, error)) return in.ranShort() ? PacketFault::Short : PacketFault::BadValue;
+        out.start = std::move(start);
+        if (!startMakesSense(out)) return PacketFault::BadValue;
+        break;
+    }
     default:
         return PacketFault::UnknownKind;
     }

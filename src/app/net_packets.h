@@ -4,13 +4,16 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "shell/game_state.h"
+#include "shell/saved_state.h"
 
 constexpr std::uint16_t netProtocolVersion = 1;
+constexpr int netMaxInputDelay = 4;
 // The most inputs one packet carries: every tick since the peer's last acknowledgement,
 // up to this many.
 constexpr std::size_t netMaxInputsPerPacket = 64;
@@ -22,7 +25,18 @@ enum class PacketKind : std::uint8_t {
     Inputs = 3, // the sender's inputs from firstTick on, and the last tick it has of ours
     Hash = 4,   // the stateHash of a confirmed tick
     Bye = 5,    // the sender leaves the session
+    Start = 6,  // host -> joiner: the match settings, the input delay and the start state
 };
+
+// What the host chose for the session's matches; the start state holds the same.
+struct MatchSettings {
+    u8 fighter1 = 0, fighter2 = 0, arena = 0;
+    u8 roundTime = 0, rounds = 0, damageLevel = 0, lighting = 0;
+    u32 seed = 0; // the random generator's state at session tick 0
+};
+// The settings of the state in play.
+MatchSettings currentMatchSettings();
+bool operator==(const MatchSettings& a, const MatchSettings& b);
 
 struct NetPacket {
     PacketKind kind = PacketKind::Bye;
@@ -36,9 +50,16 @@ struct NetPacket {
     std::uint32_t ackTick = 0; // every tick of ours before this one has arrived
     std::uint32_t firstTick = 0;
     std::vector<std::uint16_t> inputs;
+    // How many ticks the sender runs ahead of the peer as it sees it; the two sides'
+    // views together tell which one is truly ahead.
+    std::int8_t advantage = 0;
     // Hash
     std::uint32_t tick = 0;
     std::uint64_t hash = 0;
+    // Start
+    MatchSettings settings;
+    std::uint8_t inputDelay = 0;
+    std::shared_ptr<const SavedState> start;
 };
 
 enum class PacketFault : std::uint8_t { None, Short, UnknownKind, BadValue, Trailing, Count };

@@ -8,6 +8,7 @@
 #include <type_traits>
 
 #include "app/byte_stream.h"
+#include "app/state_packing.h"
 #include "app/startup.h"
 
 namespace {
@@ -30,83 +31,8 @@ struct Fnv {
 // Joystick flags, two bits each: not read, read the same as its last stored reading, or a
 // new reading follows.
 enum : std::uint8_t { joyNone = 0, joySame = 1, joyNew = 2 };
-constexpr std::uint8_t keysFollow = 1 << 4, hashFollows = 1 << 5, knownFlags = 0x3F;
-
-// The start state packed by runs: a control byte c < 128 is followed by c + 1 bytes as
-// they are; c >= 128 stands for c - 127 zero bytes.
-void packState(const SavedState& s, ByteWriter& w) {
-    const auto* b = reinterpret_cast<const std::uint8_t*>(&s);
-    const std::size_t n = sizeof s;
-    std::vector<std::uint8_t> packed;
-    std::size_t i = 0;
-    while (i < n) {
-        std::size_t run = 0;
-        while (i + run < n && run < 128 && b[i + run] == 0) ++run;
-        if (run > 0) {
-            packed.push_back(static_cast<std::uint8_t>(127 + run));
-            i += run;
-            continue;
-        }
-        std::size_t lit = 0;
-        while (i + lit < n && lit < 128 && b[i + lit] != 0) ++lit;
-        packed.push_back(static_cast<std::uint8_t>(lit - 1));
-        packed.insert(packed.end(), b + i, b + i + lit);
-        i += lit;
-    }
-    w.number(static_cast<std::uint32_t>(n));
-    w.number(static_cast<std::uint32_t>(packed.size()));
-    w.raw(packed.data(), packed.size());
-}
-
-bool unpackState(ByteReader& r, SavedState& s, std::string& error) {
-    std::uint32_t size = 0, packedSize = 0;
-    if (!r.number(size) || !r.number(packedSize)) return false;
-    if (size != sizeof(SavedState)) {
-        error = "damaged (the start state has the wrong size)";
-        return false;
-    }
-    if (packedSize > r.left()) {
-        r.take(nullptr, r.left() + 1);
-        return false;
-    }
-    std::vector<std::uint8_t> packed(packedSize);
-    r.take(packed.data(), packed.size());
-    std::vector<std::uint8_t> bytes;
-    bytes.reserve(size);
-    for (std::size_t i = 0; i < packed.size();) {
-        const std::uint8_t c = packed[i++];
-        const std::size_t run = c < 128 ? c + 1u : c - 127u;
-        if (bytes.size() + run > size || (c < 128 && i + run > packed.size())) {
-            error = "damaged (the start state does not unpack)";
-            return false;
-        }
-        if (c < 128) {
-            bytes.insert(bytes.end(), packed.begin() + static_cast<std::ptrdiff_t>(i),
-                         packed.begin() + static_cast<std::ptrdiff_t>(i + run));
-            i += run;
-        } else {
-            bytes.insert(bytes.end(), run, 0);
-        }
-    }
-    if (bytes.size() != size) {
-        error = "damaged (the start state does not unpack)";
-        return false;
-    }
-    // The held keys are bools: only 0 and 1 are values.
-    const std::size_t keysAt = offsetof(SavedState, keys);
-    for (std::size_t k = 0; k < sizeof(HeldKeys); ++k) {
-        if (bytes[keysAt + k] > 1) {
-            error = "damaged (the start state's keys)";
-            return false;
-        }
-    }
-    std::memcpy(static_cast<void*>(&s), bytes.data(), size);
-    if (!savedStateWellFormed(s)) {
-        error = "damaged (the start state's texts)";
-        return false;
-    }
-    return true;
-}
+constexpr std::uint8_t keysFollow = 1 << 4, hashFollows = 1 << 5, wordsFollow = 1 << 6,
+                       knownFlags = 0x7F;
 
 void writeReading(ByteWriter& w, const JoyReading& j) {
     w.number(j.status);
@@ -127,7 +53,8 @@ bool sameReading(const JoyReading& a, const JoyReading& b) {
            a.info.z == b.info.z && a.info.buttons == b.info.buttons;
 }
 
-bool decodeBody(ByteReader& r, Replay& out, std::string& error) {
+bool decodeBody(ByteReader& r, std::uint16_t format, Replay& out, std::string& error) {
+    const std::uint8_t known = format == 1 ? 0x3F : knownFlags;
     std::uint8_t versionLength = 0;
     if (!r.number(versionLength)) return false;
     out.gameVersion.assign(versionLength, ' ');
@@ -153,7 +80,7 @@ bool decodeBody(ByteReader& r, Replay& out, std::string& error) {
         TickInput& in = out.ticks[t];
         std::uint8_t flags = 0;
         if (!r.number(flags)) return false;
-        if ((flags & ~knownFlags) != 0) {
+        if ((flags & ~known) != 0) {
             error = "damaged (unknown flags at tick " + std::to_string(out.firstTick + t) + ")";
             return false;
         }
@@ -193,6 +120,10 @@ bool decodeBody(ByteReader& r, Replay& out, std::string& error) {
                     "damaged (joystick flags at tick " + std::to_string(out.firstTick + t) + ")";
                 return false;
             }
+        }
+        if (flags & wordsFollow) {
+            in.session = true;
+            if (!r.number(in.words[0]) || !r.number(in.words[1])) return false;
         }
         if (flags & hashFollows) {
             StoredHash h;
@@ -296,6 +227,7 @@ std::vector<std::uint8_t> encodeReplay(const Replay& replay) {
         while (nextHash < replay.hashes.size() && replay.hashes[nextHash].index < t) ++nextHash;
         const bool hash = nextHash < replay.hashes.size() && replay.hashes[nextHash].index == t;
         if (hash) flags |= hashFollows;
+        if (in.session) flags |= wordsFollow;
         w.number(flags);
         if (keyCount > 0) {
             w.number(static_cast<std::uint16_t>(keyCount));
@@ -308,6 +240,10 @@ std::vector<std::uint8_t> encodeReplay(const Replay& replay) {
             if (!fresh[j]) continue;
             writeReading(w, in.joys[j]);
             last[j] = in.joys[j];
+        }
+        if (in.session) {
+            w.number(in.words[0]);
+            w.number(in.words[1]);
         }
         if (hash) w.number(replay.hashes[nextHash].hash);
     }
@@ -338,7 +274,7 @@ bool decodeReplay(const std::uint8_t* data, std::size_t size, Replay& out, std::
         error = "truncated (the file ends in its header)";
         return false;
     }
-    if (format != replayFormatVersion) {
+    if (format < 1 || format > replayFormatVersion) {
         error = "replay format version " + std::to_string(format) + ", this game reads version " +
                 std::to_string(replayFormatVersion);
         return false;
@@ -348,7 +284,7 @@ bool decodeReplay(const std::uint8_t* data, std::size_t size, Replay& out, std::
     ByteReader body(data, bodyEnd);
     body.take(nullptr, r.pos());
     std::string problem;
-    const bool parsed = decodeBody(body, out, problem);
+    const bool parsed = decodeBody(body, format, out, problem);
     if (!parsed && body.ranShort()) {
         error = "truncated (the file ends before its last tick)";
         return false;

@@ -11,7 +11,9 @@
 #include "app/tick_input.h"
 #include "shell/saved_state.h"
 
-constexpr std::uint16_t replayFormatVersion = 1;
+// Version 2 adds online ticks (the two players' input words); version 1 files read as
+// they are.
+constexpr std::uint16_t replayFormatVersion = 2;
 constexpr int replayHashInterval = 40;
 
 struct StoredHash {

@@ -1,9 +1,9 @@
 #include "app/rollback.h"
 
-#include "app/net_packets.h"
+#include <algorithm>
+
 #include "app/resimulation.h"
 #include "app/tick_input.h"
-#include "shell/input.h"
 #include "shell/state_dump.h"
 
 Rollback::Rollback(int localPlayer, int inputDelay)
@@ -16,9 +16,18 @@ Rollback::Rollback(int localPlayer, int inputDelay)
     localNext_ = remoteNext_ = static_cast<std::uint32_t>(inputDelay);
 }
 
+// A slot holds one tick at a time; a tick's slot is taken over, cleared, by the tick a
+// whole ring later. Every tick still read is far closer than that to the newest.
 Rollback::Tick& Rollback::at(std::uint32_t t) {
-    if (ticks_.size() <= t) ticks_.resize(t + 1);
-    return ticks_[t];
+    Tick& k = ticks_[t % ticks_.size()];
+    if (k.tick != t) k = Tick{t};
+    return k;
+}
+
+const Rollback::Tick& Rollback::at(std::uint32_t t) const {
+    static const Tick none{};
+    const Tick& k = ticks_[t % ticks_.size()];
+    return k.tick == t ? k : none;
 }
 
 void Rollback::addLocal(std::uint16_t word) {
@@ -29,14 +38,15 @@ void Rollback::addLocal(std::uint16_t word) {
 
 void Rollback::addRemote(std::uint32_t t, std::uint16_t word) {
     // A peer runs at most the window past our inputs, which run the delay past our ticks.
-    if (t >= localNext_ + 2 * rollbackWindow) return;
+    if (t >= localNext_ + 2 * rollbackWindow || t < remoteNext_) return;
     Tick& k = at(t);
     const auto r = static_cast<std::size_t>(remote_);
     if (k.known[r]) return;
     k.input[r] = word;
     k.known[r] = true;
     if (t < next_ && k.usedRemote != word && t < rollbackFrom_) rollbackFrom_ = t;
-    while (remoteNext_ < ticks_.size() && ticks_[remoteNext_].known[r]) ++remoteNext_;
+    while (remoteNext_ < localNext_ + 2 * rollbackWindow && at(remoteNext_).known[r])
+        ++remoteNext_;
 }
 
 bool Rollback::mayAdvance() const {
@@ -62,13 +72,17 @@ void Rollback::run(std::uint32_t t) {
     saveState(*ring_[t % ring_.size()]);
     Tick& k = at(t);
     k.usedRemote = remoteFor(t);
-    std::array<InputSnapshot, 2> players;
-    players[static_cast<std::size_t>(local_)] =
-        unpackInput(k.input[static_cast<std::size_t>(local_)]);
-    players[static_cast<std::size_t>(remote_)] = unpackInput(k.usedRemote);
-    setSessionInputs(&players);
-    advanceReplayedTick(TickInput{});
-    setSessionInputs(nullptr);
+    advanceReplayedTick(inputOf(t));
+}
+
+TickInput Rollback::inputOf(std::uint32_t t) {
+    const Tick& k = at(t);
+    TickInput in;
+    in.session = true;
+    in.words[static_cast<std::size_t>(local_)] = k.input[static_cast<std::size_t>(local_)];
+    const auto r = static_cast<std::size_t>(remote_);
+    in.words[r] = k.known[r] ? k.input[r] : k.usedRemote;
+    return in;
 }
 
 void Rollback::advance() {
@@ -85,8 +99,10 @@ void Rollback::advance() {
 
 std::vector<std::uint16_t> Rollback::localInputsFrom(std::uint32_t from) const {
     std::vector<std::uint16_t> out;
-    for (std::uint32_t t = from; t < localNext_ && t < ticks_.size(); ++t)
-        out.push_back(ticks_[t].input[static_cast<std::size_t>(local_)]);
+    const std::uint32_t kept = ticks_.size() / 2;
+    if (localNext_ > kept) from = std::max(from, localNext_ - kept);
+    for (std::uint32_t t = from; t < localNext_; ++t)
+        out.push_back(at(t).input[static_cast<std::size_t>(local_)]);
     return out;
 }
 

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/tick_input.h"
 #include "shell/saved_state.h"
 
 constexpr int rollbackWindow = 8;
@@ -40,23 +41,28 @@ class Rollback {
     // The hash of the state before tick u, once every input before u is known and u is
     // still in the window; false otherwise. The state in play is left as it was.
     bool confirmedHashBefore(std::uint32_t u, std::uint64_t& hash);
+    // The input tick t ran with last (its peer input predicted until known); once t is
+    // before remoteKnownUntil() this is the tick's final input.
+    TickInput inputOf(std::uint32_t t);
     // How many ticks the last advance ran again.
     int lastRolledBack() const { return lastRolledBack_; }
 
   private:
     struct Tick {
+        std::uint32_t tick = UINT32_MAX;
         std::array<std::uint16_t, 2> input{};
         std::array<bool, 2> known{};
         std::uint16_t usedRemote = 0; // the peer input the tick last ran with
     };
     Tick& at(std::uint32_t t);
+    const Tick& at(std::uint32_t t) const;
     void addLocal(std::uint16_t word);
     void advance();
     std::uint16_t remoteFor(std::uint32_t t);
     void run(std::uint32_t t);
 
     int local_, remote_;
-    std::vector<Tick> ticks_;
+    std::array<Tick, 128> ticks_{};
     std::array<std::unique_ptr<SavedState>, rollbackWindow + 1> ring_;
     std::unique_ptr<SavedState> scratch_ = std::make_unique<SavedState>();
     std::uint32_t next_ = 0, localNext_ = 0, remoteNext_ = 0;

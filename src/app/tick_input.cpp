@@ -2,8 +2,10 @@
 
 #include "app/frame.h"
 #include "app/key_events.h"
+#include "app/net_packets.h"
 #include "platform/keys.h"
 #include "shell/game_state.h"
+#include "shell/input.h"
 #include "shell/scene_change.h"
 
 namespace {
@@ -36,7 +38,15 @@ bool advanceLiveTick(TickInput& input) {
 
 bool advanceReplayedTick(const TickInput& input) {
     if (!deliverKeys(input)) return false;
+    if (!input.session) {
+        runTick(&input.joys);
+        return true;
+    }
+    const std::array<InputSnapshot, 2> players{unpackInput(input.words[0]),
+                                               unpackInput(input.words[1])};
+    setSessionInputs(&players);
     runTick(&input.joys);
+    setSessionInputs(nullptr);
     return true;
 }
 

@@ -3,6 +3,8 @@
 // sync test and re-simulated ticks all run a tick through these.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <vector>
 
 #include "shell/joystick_readings.h"
@@ -16,6 +18,10 @@ struct KeyEvent {
 struct TickInput {
     std::vector<KeyEvent> keys;
     TickJoyReadings joys{};
+    // An online tick: the two players' input words drive the fighters and the menus, and
+    // no device is read.
+    bool session = false;
+    std::array<std::uint16_t, 2> words{};
 };
 
 // Both deliver the key events (a key press reaches the window's key handler) and run the

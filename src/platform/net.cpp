@@ -27,6 +27,7 @@ struct NetLink::Impl {
     ENetHost* host = nullptr;
     ENetPeer* peer = nullptr;
     bool up = false;
+    std::uint64_t sent = 0, received = 0;
 
     struct Held {
         std::int64_t dueMs;
@@ -167,6 +168,7 @@ bool NetLink::poll(NetEvent& out) {
                 out.kind = NetEvent::Received;
                 out.channel = static_cast<NetChannel>(e.channelID);
                 out.bytes.assign(e.packet->data, e.packet->data + e.packet->dataLength);
+                impl_->received += e.packet->dataLength;
             }
             enet_packet_destroy(e.packet);
             if (fromPeer) return true;
@@ -190,6 +192,7 @@ bool NetLink::Impl::sendNow(NetChannel channel, const std::vector<std::uint8_t>&
         return false;
     }
     enet_host_flush(host);
+    sent += bytes.size();
     return true;
 }
 
@@ -227,6 +230,14 @@ bool NetLink::send(NetChannel channel, const std::vector<std::uint8_t>& bytes) {
 
 void NetLink::setConditions(const NetConditions& conditions) {
     impl_->conditions = conditions;
+}
+
+std::uint64_t NetLink::bytesSent() const {
+    return impl_->sent;
+}
+
+std::uint64_t NetLink::bytesReceived() const {
+    return impl_->received;
 }
 
 std::uint32_t NetLink::roundTripMs() const {

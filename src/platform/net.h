@@ -45,6 +45,9 @@ class NetLink {
     bool poll(NetEvent& event);
     bool send(NetChannel channel, const std::vector<std::uint8_t>& bytes);
     void setConditions(const NetConditions& conditions);
+    // Bytes of the game's packets sent and received so far (ENet's own headers apart).
+    std::uint64_t bytesSent() const;
+    std::uint64_t bytesReceived() const;
     // The peer's round-trip time as ENet measures it, in milliseconds.
     std::uint32_t roundTripMs() const;
     // Says goodbye to the peer (sent before the link closes) and closes.

@@ -32,7 +32,9 @@ TEST(NetPackets, EachKindReadsBackAsWritten) {
     inputs.ackTick = 70;
     inputs.firstTick = 71;
     inputs.inputs = {0, 0x3FFF, 0x0015};
+    inputs.advantage = -3;
     back = roundTrip(inputs);
+    EXPECT_EQ(back.advantage, -3);
     EXPECT_EQ(back.ackTick, 70u);
     EXPECT_EQ(back.firstTick, 71u);
     EXPECT_EQ(back.inputs, inputs.inputs);
@@ -72,9 +74,9 @@ TEST(NetPackets, RefusesWhatDoesNotReadWhole) {
         {"kind zero", {0}, PacketFault::UnknownKind},
         {"cut in the ticks", with([](auto& b) { b.resize(6); }), PacketFault::Short},
         {"cut in the inputs", with([](auto& b) { b.pop_back(); }), PacketFault::Short},
-        {"no inputs", with([](auto& b) { b[9] = 0; }), PacketFault::BadValue},
-        {"too many inputs", with([](auto& b) { b[9] = 200; }), PacketFault::BadValue},
-        {"unknown input bits", with([](auto& b) { b[11] = 0x80; }), PacketFault::BadValue},
+        {"no inputs", with([](auto& b) { b[10] = 0; }), PacketFault::BadValue},
+        {"too many inputs", with([](auto& b) { b[10] = 200; }), PacketFault::BadValue},
+        {"unknown input bits", with([](auto& b) { b[12] = 0x80; }), PacketFault::BadValue},
         {"a byte left over", with([](auto& b) { b.push_back(0); }), PacketFault::Trailing},
         {"text longer than allowed", {5, 255, 'A'}, PacketFault::BadValue},
         {"text cut short", {5, 10, 'A', 'B'}, PacketFault::Short},
@@ -84,6 +86,55 @@ TEST(NetPackets, RefusesWhatDoesNotReadWhole) {
         NetPacket p;
         EXPECT_EQ(decodePacket(c.bytes.data(), c.bytes.size(), p), c.fault) << c.what;
     }
+}
+
+// The host's start: settings within the game's ranges that agree with the state sent.
+TEST(NetPackets, AStartCarriesTheSettingsAndAStateThatAgreesWithThem) {
+    auto state = std::make_shared<SavedState>();
+    GameState& g = state->game;
+    g.sceneName = "VS-APRESENTACAO";
+    g.fighters[1].character = 2;
+    g.fighters[2].character = 1;
+    g.arena = 2;
+    g.roundTimeSetting = 2;
+    g.roundsSetting = 2;
+    g.damageLevel = 3;
+    g.lightingVariant = 1;
+    g.rngState = 12345;
+    NetPacket start;
+    start.kind = PacketKind::Start;
+    start.settings = {2, 1, 2, 2, 2, 3, 1, 12345};
+    start.inputDelay = 2;
+    start.start = state;
+    const NetPacket back = roundTrip(start);
+    ASSERT_TRUE(back.start);
+    EXPECT_EQ(back.start->game.sceneName, "VS-APRESENTACAO");
+    EXPECT_TRUE(back.settings == start.settings);
+    EXPECT_EQ(back.inputDelay, 2);
+
+    struct Case {
+        const char* what;
+        void (*change)(NetPacket&);
+        PacketFault fault;
+    } cases[] = {
+        {"another arena than the state's", [](NetPacket& p) { p.settings.arena = 1; },
+         PacketFault::BadValue},
+        {"another seed", [](NetPacket& p) { p.settings.seed = 1; }, PacketFault::BadValue},
+        {"no such fighter", [](NetPacket& p) { p.settings.fighter1 = 9; }, PacketFault::BadValue},
+        {"a delay past the most", [](NetPacket& p) { p.inputDelay = 9; }, PacketFault::BadValue},
+    };
+    for (const Case& c : cases) {
+        NetPacket p = start;
+        c.change(p);
+        const std::vector<std::uint8_t> bytes = encodePacket(p);
+        NetPacket out;
+        EXPECT_EQ(decodePacket(bytes.data(), bytes.size(), out), c.fault) << c.what;
+    }
+    std::vector<std::uint8_t> bytes = encodePacket(start);
+    NetPacket out;
+    EXPECT_EQ(decodePacket(bytes.data(), bytes.size() - 5, out), PacketFault::Short);
+    bytes[13] = 0x44; // the state's size
+    EXPECT_EQ(decodePacket(bytes.data(), bytes.size(), out), PacketFault::BadValue);
 }
 
 TEST(NetPackets, AnInputWordHoldsEveryDirectionAndButton) {

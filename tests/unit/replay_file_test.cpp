@@ -10,6 +10,7 @@
 
 #include "app/frame.h"
 #include "app/match_recording.h"
+#include "app/net_packets.h"
 #include "app/replay_file.h"
 #include "app/replay_recorder.h"
 #include "app/replay_run.h"
@@ -95,6 +96,46 @@ TEST(ReplayFile, ReadsBackWhatWasWrittenAndPlaysToTheSameHashes) {
     EXPECT_EQ(stateHash(), endHash);
 }
 
+// Online ticks carry the two players' words instead of devices; they read back and play
+// to the same hashes, and a version-1 file cannot hold them.
+TEST(ReplayFile, OnlineTicksKeepTheirWordsAndPlayToTheSameHashes) {
+    freshBattle(3);
+    frameControl.pace = false;
+    gs.resolutionChoice = 0;
+    ReplayRecorder recorder;
+    recorder.begin(1);
+    for (int t = 0; t < 120; ++t) {
+        InputSnapshot p1, p2;
+        p1.right = t % 40 < 25;
+        p1.buttons[1] = t % 9 == 0;
+        p2.left = t % 30 < 10;
+        p2.buttons[3] = t % 11 == 0;
+        TickInput in;
+        in.session = true;
+        in.words = {packInput(p1), packInput(p2)};
+        ASSERT_TRUE(advanceReplayedTick(in));
+        recorder.add(in);
+    }
+    const std::uint64_t endHash = stateHash();
+    const Replay replay = recorder.finish();
+    std::vector<std::uint8_t> bytes = encodeReplay(replay);
+    Replay back;
+    std::string error;
+    ASSERT_TRUE(decodeReplay(bytes.data(), bytes.size(), back, error)) << error;
+    ASSERT_EQ(back.ticks.size(), 120u);
+    for (std::size_t t = 0; t < back.ticks.size(); ++t) {
+        EXPECT_TRUE(back.ticks[t].session);
+        EXPECT_EQ(back.ticks[t].words, replay.ticks[t].words) << t;
+    }
+    EXPECT_EQ(firstDesync(back), 0);
+    EXPECT_EQ(stateHash(), endHash);
+
+    bytes[8] = 1;
+    sealReplay(bytes);
+    EXPECT_FALSE(decodeReplay(bytes.data(), bytes.size(), back, error));
+    EXPECT_NE(error.find("unknown flags"), std::string::npos) << error;
+}
+
 TEST(ReplayFile, AChangedInputIsCaughtAtTheFirstStoredHashAfterIt) {
     Replay replay = recordBattle();
     // One punch press of player 1 after tick 85 becomes a press of an unbound key.
@@ -132,7 +173,7 @@ TEST(ReplayFile, RefusesWhatIsNotAGoodReplayWithWhatIsWrong) {
         {"cut in the state", with([](auto& b) { b.resize(200); }), "truncated"},
         {"cut before its end", with([](auto& b) { b.resize(b.size() - 20); }), "truncated"},
         {"checksum cut off", with([](auto& b) { b.resize(b.size() - 8); }), "truncated"},
-        {"newer format", with([](auto& b) { b[8] = 2; }), "format version 2"},
+        {"newer format", with([](auto& b) { b[8] = 3; }), "format version 3"},
         {"a flipped byte", with([](auto& b) { b[b.size() / 2] ^= 0x10; }), "damaged"},
         {"bytes after the end", with([](auto& b) {
              b.insert(b.end() - 8, 3, 0);
