@@ -71,6 +71,20 @@ const char* commandLineHelp() {
            "                   before, comparing the state hashes; prints 'synctest ok N\n"
            "                   ticks' or 'synctest mismatch at tick T' and the fields that\n"
            "                   differ (exit 1)\n"
+           "  --host PORT      online play: make the start-up choices (or, with --title,\n"
+           "                   the menus' choices), then wait on UDP port PORT for the\n"
+           "                   other player; the host plays fighter 1\n"
+           "  --join ADDRESS:PORT\n"
+           "                   online play: set up the display (--size), connect to a\n"
+           "                   host and play fighter 2 of its match\n"
+           "  --input-delay N  online: ticks (0..4, default 2) between pressing and the\n"
+           "                   press taking effect; the host's counts for both sides\n"
+           "  --net-sim delay=MS,jitter=MS,loss=PCT,dup=PCT,reorder=PCT\n"
+           "                   online: send through a simulated bad line (any of the five)\n"
+           "                   Online, --ticks, --script, --dump, --shot and --trace count\n"
+           "                   the session's ticks from its start; headless runs keep\n"
+           "                   40 ticks a second. --trace adds 'T net N HASH' every 100\n"
+           "                   confirmed ticks and 'T net end REASON' when the session ends\n"
            "  --stats          at exit print the tick count, the work time per tick\n"
            "                   (p50, p95, p99, max; the pacing wait excluded), the peak\n"
            "                   memory and how long the display set-up and loading took\n";
@@ -138,6 +152,32 @@ bool parseCommandLine(int argc, const char* const* argv, CommandLine& out, std::
                 error = "--synctest wants a depth 1..8, not '" + std::string(v) + "'";
                 return false;
             }
+        } else if (arg == "--host") {
+            if (!value(v)) return false;
+            std::uint16_t port = 0;
+            if (!parseNumber(v, port)) {
+                error = "--host wants a port 0..65535, not '" + std::string(v) + "'";
+                return false;
+            }
+            out.hostPort = port;
+        } else if (arg == "--join") {
+            if (!value(v)) return false;
+            const auto colon = v.rfind(':');
+            if (colon == std::string_view::npos || colon == 0 ||
+                !parseNumber(v.substr(colon + 1), out.joinPort) || out.joinPort == 0) {
+                error = "--join wants ADDRESS:PORT, not '" + std::string(v) + "'";
+                return false;
+            }
+            out.joinAddress = std::string(v.substr(0, colon));
+        } else if (arg == "--input-delay") {
+            if (!value(v)) return false;
+            if (!parseNumber(v, out.inputDelay) || out.inputDelay < 0 || out.inputDelay > 4) {
+                error = "--input-delay wants 0..4 ticks, not '" + std::string(v) + "'";
+                return false;
+            }
+        } else if (arg == "--net-sim") {
+            if (!value(v)) return false;
+            out.netSim = std::string(v);
         } else if (arg == "--pose-sheet") {
             if (!value(v)) return false;
             out.poseSheetPath = std::string(v);
@@ -174,8 +214,23 @@ bool parseCommandLine(int argc, const char* const* argv, CommandLine& out, std::
             return false;
         }
     }
-    if (sizeGiven && !out.title) {
-        error = "--size is the display size of --title; the start-up screens choose it otherwise";
+    if (sizeGiven && !out.title && out.joinAddress.empty()) {
+        error = "--size is the display size of --title or --join; the start-up screens choose "
+                "it otherwise";
+        return false;
+    }
+    if (out.hostPort && !out.joinAddress.empty()) {
+        error = "--host and --join: a side either hosts or joins";
+        return false;
+    }
+    if (out.online() && (!out.replayPath.empty() || out.synctest || !out.poseSheetPath.empty() ||
+                         !out.animStripPath.empty())) {
+        error = "--host and --join play online; they cannot be used with --replay, --synctest, "
+                "--pose-sheet or --anim-strip";
+        return false;
+    }
+    if (!out.netSim.empty() && !out.online()) {
+        error = "--net-sim is for online play (--host or --join)";
         return false;
     }
     if (out.headless && (!out.poseSheetPath.empty() || !out.animStripPath.empty())) {

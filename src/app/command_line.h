@@ -1,6 +1,7 @@
 // The command line: the test harness's options are part of the game.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,6 +32,14 @@ struct CommandLine {
     std::string recordPath;
     std::string replayPath;
     int synctest = 0; // 0 off, else the depth 1..8
+    // Online play: host on a port, or join an address; both sides' ticks count from the
+    // session's start.
+    std::optional<std::uint16_t> hostPort;
+    std::string joinAddress;
+    std::uint16_t joinPort = 0;
+    int inputDelay = 2;
+    std::string netSim;
+    bool online() const { return hostPort.has_value() || !joinAddress.empty(); }
 };
 
 bool parseCommandLine(int argc, const char* const* argv, CommandLine& out, std::string& error);

@@ -32,7 +32,7 @@ void playMusic() {
 // A request is served on every tick; only a shown tick starts the sound.
 void serveSound() {
     if (gs.soundRequest != 0 && waveCount(WaveList::Sounds) > gs.soundRequest) {
-        if (presenting()) {
+        if (presenting() && !frameControl.silent) {
             waveSetVolume(WaveList::Sounds, gs.soundRequest, gs.soundVolume);
             wavePlay(WaveList::Sounds, gs.soundRequest);
         }
@@ -44,7 +44,7 @@ void serveSound() {
 void serveMusic() {
     const bool inRange = musicInRange();
     if (inRange && gs.musicStartRequest == 1) {
-        if (presenting()) playMusic();
+        if (presenting() && !frameControl.silent) playMusic();
         gs.musicStartRequest = 0;
     }
     if (inRange) {
@@ -99,6 +99,7 @@ void finishPicture(std::int64_t startMs) {
     gfx().alphaFunc(GL::GREATER, 0.2f);
 
     if (creditLineShown()) drawCreditLine();
+    if (frameControl.overlay) frameControl.overlay();
 
     if (frameControl.pace) {
         const std::int64_t waitStart = monotonicMicros();

@@ -2,12 +2,17 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 // How the harness runs the frame: pacing on or off, a picture to capture at this
 // tick's swap, and how long the last frame waited for its end time.
 struct FrameControl {
     bool pace = true;
+    // A shown frame that starts no sound or music: a frozen picture drawn again.
+    bool silent = false;
+    // Drawn over the scene just before the swap (online play's own lines and questions).
+    std::function<void()> overlay;
     std::vector<std::uint8_t>* capture = nullptr;
     int captureWidth = 0, captureHeight = 0;
     std::int64_t lastWaitMicros = 0;

@@ -5,16 +5,19 @@
 
 #include "app/frame.h"
 #include "app/match_recording.h"
+#include "app/online_run.h"
 #include "app/pose_sheet.h"
 #include "app/replay_recorder.h"
 #include "app/replay_run.h"
 #include "app/run_outputs.h"
+#include "app/script_events.h"
 #include "app/startup.h"
 #include "app/sync_test.h"
 #include "app/tick_input.h"
 #include "platform/audio.h"
 #include "platform/clock.h"
 #include "platform/joystick.h"
+#include "platform/keys.h"
 #include "platform/window.h"
 #include "shell/game_state.h"
 #include "shell/input_script.h"
@@ -22,23 +25,6 @@
 #include "shell/scene_change.h"
 
 namespace {
-
-// Key events go into the next tick's input; the joysticks of a script are its virtual
-// devices, which the tick reads.
-void applyScriptEvent(const ScriptEvent& e, TickInput& input) {
-    switch (e.kind) {
-    case ScriptEvent::KeyDown:
-    case ScriptEvent::KeyUp:
-        input.keys.push_back({e.key, static_cast<u8>(e.kind == ScriptEvent::KeyDown ? 1 : 0)});
-        break;
-    case ScriptEvent::JoyAxis:
-        joyVirtualAxis(e.joystick - 1, e.axis, e.value);
-        break;
-    case ScriptEvent::JoyButton:
-        joyVirtualButton(e.joystick - 1, static_cast<int>(e.value), e.down);
-        break;
-    }
-}
 
 // Window events between ticks. In scripted runs the devices are the script's, so only
 // closing the window counts.
@@ -114,10 +100,25 @@ int runGame(const CommandLine& options) {
         return ok ? 0 : 1;
     }
 
-    if (options.title) startOnTitle(options.displaySize);
+    // The joiner sets up its own display; the host's choices come with the start.
+    const bool joining = !options.joinAddress.empty();
+    if (options.title || joining) startOnTitle(options.displaySize);
+
+    std::unique_ptr<OnlineSession> online;
+    if (options.online()) {
+        SessionOptions so;
+        online = std::make_unique<OnlineSession>();
+        if (!sessionOptions(options, so, error) || !online->open(so, error)) {
+            std::fprintf(stderr, "torvel-arena: %s\n", error.c_str());
+            audioClose();
+            windowClose();
+            return 2;
+        }
+    }
 
     ReplayRecorder recording;
-    if (!options.recordPath.empty()) recording.begin(1);
+    // Online, --record names the session's replay, which the session writes.
+    if (!options.recordPath.empty() && !options.online()) recording.begin(1);
     MatchRecording matches;
     const bool keepMatches = !options.headless && !scripted;
     std::unique_ptr<SyncTest> sync;
@@ -128,12 +129,42 @@ int runGame(const CommandLine& options) {
     long long tick = 1;
     TickInput input;
 
-    while (gs.quitRequested == 0 && (!options.ticks || tick <= *options.ticks)) {
+    // The session, once it starts; false when the program ends with it.
+    int sessionStatus = 0;
+    auto playOnline = [&] {
+        LocalControls local;
+        local.capture();
+        local.setHeld(heldKeys());
+        std::unique_ptr<SavedState> own;
+        if (joining) {
+            own = std::make_unique<SavedState>();
+            saveState(*own);
+        }
+        bool offline = false;
+        sessionStatus = playSession(*online, local, {options, script, nextEvent, outputs}, offline);
+        online.reset();
+        if (offline) returnToOfflinePlay(own ? &own->game : nullptr);
+        return offline;
+    };
+    bool playing = !joining || playOnline();
+
+    // Online, --ticks counts the session's ticks.
+    const bool counted = options.ticks && !options.online();
+    while (playing && gs.quitRequested == 0 && (!counted || tick <= *options.ticks)) {
         setTraceTick(tick);
         pumpWindowEvents(scripted, input);
         while (nextEvent < script.events.size() && script.events[nextEvent].tick <= tick)
             applyScriptEvent(script.events[nextEvent++], input);
         if (gs.quitRequested == 1) break;
+        if (online) {
+            online->poll(monotonicMicros() / 1000);
+            if (online->phase() == OnlineSession::Phase::Ended) {
+                // Refused before the start: the host plays on alone in a window.
+                sessionStatus = reportSessionEnd(*online);
+                online.reset();
+                if (options.headless) break;
+            }
+        }
 
         if (!scripted && !windowHasFocus()) {
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
@@ -152,9 +183,17 @@ int runGame(const CommandLine& options) {
         if (keepMatches) matches.afterTick(input);
         input = TickInput{};
         ++tick;
+
+        // The host's start-up reached the versus presentation: the session takes over.
+        if (online && gs.sceneName == "VS-APRESENTACAO") {
+            if (keepMatches) matches.end();
+            prepareHostStart();
+            online->offerStart();
+            playing = playOnline();
+        }
     }
 
-    int status = outputs.status();
+    int status = outputs.status() != 0 ? outputs.status() : sessionStatus;
     if (recording.active() && !writeRecording(options.recordPath, recording)) status = 1;
     if (keepMatches) matches.end();
     if (sync) {

@@ -12,13 +12,12 @@ NetPacket ourHello() {
 }
 
 std::string helloMismatch(const NetPacket& hello) {
-    if (hello.kind != PacketKind::Hello) return "the other side did not say hello";
+    if (hello.kind != PacketKind::Hello) return "O OUTRO LADO NÃO SE APRESENTOU";
     if (hello.protocol != netProtocolVersion)
-        return "network protocol " + std::to_string(hello.protocol) + " against " +
+        return "PROTOCOLO DE REDE " + std::to_string(hello.protocol) + " CONTRA " +
                std::to_string(netProtocolVersion);
     if (hello.version != thisGameVersion())
-        return "game version " + hello.version + " against " + thisGameVersion();
-    if (hello.contentHash != thisGameContentHash())
-        return "the game's data or build differs between the two sides";
+        return "VERSÃO DO JOGO " + hello.version + " CONTRA " + thisGameVersion();
+    if (hello.contentHash != thisGameContentHash()) return "OS DADOS OU O PROGRAMA DO JOGO DIFEREM";
     return {};
 }

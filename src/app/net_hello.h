@@ -9,5 +9,6 @@
 
 // This game's hello.
 NetPacket ourHello();
-// Empty when `hello` matches ours; else what differs, for both sides to show.
+// Empty when `hello` matches ours; else what differs, in the player's words, for both
+// sides to show.
 std::string helloMismatch(const NetPacket& hello);

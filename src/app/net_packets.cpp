@@ -30,8 +30,8 @@ void writeSettings(ByteWriter& o, const MatchSettings& m) {
 }
 
 bool readSettings(ByteReader& in, MatchSettings& m) {
-    for (u8* v : {&m.fighter1, &m.fighter2, &m.arena, &m.roundTime, &m.rounds, &m.damageLevel,
-                  &m.lighting})
+    for (u8* v :
+         {&m.fighter1, &m.fighter2, &m.arena, &m.roundTime, &m.rounds, &m.damageLevel, &m.lighting})
         if (!in.number(*v)) return false;
     return in.number(m.seed);
 }
@@ -47,9 +47,9 @@ bool startMakesSense(const NetPacket& p) {
         return false;
     const GameState& g = p.start->game;
     return g.fighters[1].character == m.fighter1 && g.fighters[2].character == m.fighter2 &&
-           g.arena == m.arena && g.roundTimeSetting == m.roundTime &&
-           g.roundsSetting == m.rounds && g.damageLevel == m.damageLevel &&
-           g.lightingVariant == m.lighting && g.rngState == m.seed;
+           g.arena == m.arena && g.roundTimeSetting == m.roundTime && g.roundsSetting == m.rounds &&
+           g.damageLevel == m.damageLevel && g.lightingVariant == m.lighting &&
+           g.rngState == m.seed;
 }
 
 } // namespace
@@ -146,7 +146,8 @@ PacketFault decodePacket(const std::uint8_t* data, std::size_t size, NetPacket& 
             return PacketFault::Short;
         auto start = std::make_shared<SavedState>();
         std::string error;
-        if (!unpackState(in, *start, error)) return in.ranShort() ? PacketFault::Short : PacketFault::BadValue;
+        if (!unpackState(in, *start, error))
+            return in.ranShort() ? PacketFault::Short : PacketFault::BadValue;
         out.start = std::move(start);
         if (!startMakesSense(out)) return PacketFault::BadValue;
         break;

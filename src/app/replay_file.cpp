@@ -8,8 +8,8 @@
 #include <type_traits>
 
 #include "app/byte_stream.h"
-#include "app/state_packing.h"
 #include "app/startup.h"
+#include "app/state_packing.h"
 
 namespace {
 

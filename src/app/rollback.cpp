@@ -45,8 +45,7 @@ void Rollback::addRemote(std::uint32_t t, std::uint16_t word) {
     k.input[r] = word;
     k.known[r] = true;
     if (t < next_ && k.usedRemote != word && t < rollbackFrom_) rollbackFrom_ = t;
-    while (remoteNext_ < localNext_ + 2 * rollbackWindow && at(remoteNext_).known[r])
-        ++remoteNext_;
+    while (remoteNext_ < localNext_ + 2 * rollbackWindow && at(remoteNext_).known[r]) ++remoteNext_;
 }
 
 bool Rollback::mayAdvance() const {
@@ -106,16 +105,20 @@ std::vector<std::uint16_t> Rollback::localInputsFrom(std::uint32_t from) const {
     return out;
 }
 
-bool Rollback::confirmedHashBefore(std::uint32_t u, std::uint64_t& hash) {
+bool Rollback::lookBefore(std::uint32_t u, const std::function<void()>& look) {
     if (u > next_ || u > remoteNext_ || next_ - u > rollbackWindow || rollbackFrom_ < u)
         return false;
     if (u == next_) {
-        hash = stateHash();
+        look();
         return true;
     }
     saveState(*scratch_);
     loadState(*ring_[u % ring_.size()]);
-    hash = stateHash();
+    look();
     loadState(*scratch_);
     return true;
+}
+
+bool Rollback::confirmedHashBefore(std::uint32_t u, std::uint64_t& hash) {
+    return lookBefore(u, [&] { hash = stateHash(); });
 }

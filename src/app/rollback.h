@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -38,8 +39,11 @@ class Rollback {
     // The local inputs of ticks `from` up to the last one added.
     std::vector<std::uint16_t> localInputsFrom(std::uint32_t from) const;
     std::uint32_t localAddedUntil() const { return localNext_; }
-    // The hash of the state before tick u, once every input before u is known and u is
-    // still in the window; false otherwise. The state in play is left as it was.
+    // Runs `look` with the state before tick u in play, once every input before u is
+    // known and u is still in the window, then puts the state in play back; false
+    // (and `look` not run) otherwise.
+    bool lookBefore(std::uint32_t u, const std::function<void()>& look);
+    // The same for the state's hash.
     bool confirmedHashBefore(std::uint32_t u, std::uint64_t& hash);
     // The input tick t ran with last (its peer input predicted until known); once t is
     // before remoteKnownUntil() this is the tick's final input.

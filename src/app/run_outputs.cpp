@@ -68,4 +68,5 @@ void RunOutputs::printStats() const {
     if (lastLoadingMicros > 0)
         std::printf("display set-up and loading (ms): %lld\n",
                     static_cast<long long>(lastLoadingMicros / 1000));
+    for (const std::string& line : statsLines_) std::printf("%s\n", line.c_str());
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "app/command_line.h"
@@ -17,10 +18,13 @@ class RunOutputs {
     void afterTick(long long tick, std::int64_t workMicros);
     int status() const { return status_; }
     void printStats() const;
+    // A line of its own for --stats (online play's traffic).
+    void addStatsLine(std::string line) { statsLines_.push_back(std::move(line)); }
 
   private:
     const CommandLine& options_;
     std::vector<std::int64_t> workTimes_;
+    std::vector<std::string> statsLines_;
     std::vector<std::uint8_t> capture_;
     int status_ = 0;
 };

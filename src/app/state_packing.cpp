@@ -79,4 +79,3 @@ bool unpackState(ByteReader& r, SavedState& s, std::string& error) {
     }
     return true;
 }
-

@@ -121,10 +121,6 @@ void drawQuestion(int picture, std::string_view title) {
 
 using namespace options;
 
-namespace {
-
-// "TELA INICIAL": the fight ends with no result recorded, every effect and phase stops,
-// the fighters are made ready for a new match and the title opens under the curtain.
 void leaveForTitle() {
     stopFight();
     gs.optionsScreen = "";
@@ -143,6 +139,8 @@ void leaveForTitle() {
     gs.soundRequest = 19;
     requestScene("OPCOES");
 }
+
+namespace {
 
 void rematch() {
     gs.rematchReady = {};

@@ -7,6 +7,9 @@
 
 // Draws the current option screen and acts on the menu input of this tick.
 void optionsMenu();
+// "TELA INICIAL": the fight ends with no result recorded, every effect and phase stops,
+// the fighters are made ready for a new match and the title opens under the curtain.
+void leaveForTitle();
 // The character shown for a key code in the key hints ('?' for a key without one).
 char keyCharacter(unsigned char vkCode);
 // A move's motion as icons from x, one character every `step`: keypad digits as arrows,

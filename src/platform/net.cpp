@@ -244,11 +244,25 @@ std::uint32_t NetLink::roundTripMs() const {
     return impl_->peer ? impl_->peer->roundTripTime : 0;
 }
 
-void NetLink::close() {
+// What is still held by the simulated line goes out now; the peer is then told goodbye
+// after everything reliable already sent, given up to a second to answer.
+void NetLink::close(bool peerAlive) {
     if (!impl_->host) return;
-    impl_->held.clear();
-    if (impl_->peer && impl_->up) {
+    impl_->sendDue(true);
+    if (impl_->peer && impl_->up && !peerAlive) {
         enet_peer_disconnect_now(impl_->peer, 0);
+        enet_host_flush(impl_->host);
+    } else if (impl_->peer && impl_->up) {
+        enet_peer_disconnect_later(impl_->peer, 0);
+        const std::int64_t until = nowMs() + 1000;
+        ENetEvent e;
+        bool gone = false;
+        while (!gone && nowMs() < until) {
+            if (enet_host_service(impl_->host, &e, 10) <= 0) continue;
+            if (e.type == ENET_EVENT_TYPE_RECEIVE) enet_packet_destroy(e.packet);
+            gone = e.type == ENET_EVENT_TYPE_DISCONNECT;
+        }
+        if (!gone) enet_peer_disconnect_now(impl_->peer, 0);
         enet_host_flush(impl_->host);
     }
     enet_host_destroy(impl_->host);

@@ -50,8 +50,9 @@ class NetLink {
     std::uint64_t bytesReceived() const;
     // The peer's round-trip time as ENet measures it, in milliseconds.
     std::uint32_t roundTripMs() const;
-    // Says goodbye to the peer (sent before the link closes) and closes.
-    void close();
+    // Says goodbye to the peer after everything sent so far and closes; a peer that is
+    // gone (`peerAlive` false) is not waited for.
+    void close(bool peerAlive = true);
 
   private:
     struct Impl;

@@ -8,25 +8,11 @@ namespace {
 const std::array<InputSnapshot, 2>* session = nullptr;
 
 void readKeyboard(InputSnapshot& s) {
-    auto held = [](int state) -> u8 {
-        for (u8 key : gs.keyBindings[static_cast<std::size_t>(state)])
-            if (keyIsDown(key)) return 1;
-        return 0;
-    };
-    s.up = held(1);
-    s.down = held(2);
-    s.left = held(3);
-    s.right = held(4);
-    for (std::size_t b = 1; b <= 10; ++b) s.buttons[b] = held(static_cast<int>(4 + b));
+    s = keyboardSnapshot(gs.keyBindings, heldKeys());
 }
 
-// Only the extreme positions count as a direction.
 void readJoystick(InputSnapshot& s, const JoyInfo& info) {
-    s.up = info.y == 0;
-    s.down = info.y >= 65535;
-    s.left = info.x == 0;
-    s.right = info.x >= 65535;
-    for (std::size_t b = 1; b <= 10; ++b) s.buttons[b] = (info.buttons >> (b - 1)) & 1u;
+    s = joystickSnapshot(info);
 }
 
 struct FighterFlags {
@@ -42,21 +28,14 @@ FighterFlags previousFlags(personagem& f) {
     return {&f.inUpPrev, &f.inDownPrev, &f.inLeftPrev, &f.inRightPrev, &f.inButtonsPrev};
 }
 
-// A joystick's logical button k reads the physical button that entry k of its map names.
 void copyToFighter(const FighterFlags& out, const InputSnapshot& in,
                    const Slots<u8, 10>* buttonMap) {
-    *out.up = in.up;
-    *out.down = in.down;
-    *out.left = in.left;
-    *out.right = in.right;
-    for (std::size_t k = 1; k <= 10; ++k) {
-        if (!buttonMap) {
-            (*out.buttons)[k] = in.buttons[k];
-        } else {
-            u8 physical = (*buttonMap)[k];
-            (*out.buttons)[k] = (physical >= 1 && physical <= 10) ? in.buttons[physical] : 0;
-        }
-    }
+    const InputSnapshot s = buttonMap ? mappedButtons(in, *buttonMap) : in;
+    *out.up = s.up;
+    *out.down = s.down;
+    *out.left = s.left;
+    *out.right = s.right;
+    for (std::size_t k = 1; k <= 10; ++k) (*out.buttons)[k] = s.buttons[k];
 }
 
 // Steps shared by the sampling and the latch: device snapshots, fighters, menu flags.
@@ -106,6 +85,43 @@ void fillSnapshots(InputSnapshot& kb, InputSnapshot& joy1, InputSnapshot& joy2, 
 }
 
 } // namespace
+
+InputSnapshot keyboardSnapshot(const Slots<KeyBinding, keyStateCount>& bindings,
+                               const HeldKeys& held) {
+    auto down = [&](int state) -> u8 {
+        for (u8 key : bindings[static_cast<std::size_t>(state)])
+            if (key != 0 && held[key]) return 1;
+        return 0;
+    };
+    InputSnapshot s;
+    s.up = down(1);
+    s.down = down(2);
+    s.left = down(3);
+    s.right = down(4);
+    for (std::size_t b = 1; b <= 10; ++b) s.buttons[b] = down(static_cast<int>(4 + b));
+    return s;
+}
+
+// Only the extreme positions count as a direction.
+InputSnapshot joystickSnapshot(const JoyInfo& info) {
+    InputSnapshot s;
+    s.up = info.y == 0;
+    s.down = info.y >= 65535;
+    s.left = info.x == 0;
+    s.right = info.x >= 65535;
+    for (std::size_t b = 1; b <= 10; ++b) s.buttons[b] = (info.buttons >> (b - 1)) & 1u;
+    return s;
+}
+
+// A joystick's logical button k reads the physical button that entry k of its map names.
+InputSnapshot mappedButtons(const InputSnapshot& in, const Slots<u8, 10>& map) {
+    InputSnapshot s = in;
+    for (std::size_t k = 1; k <= 10; ++k) {
+        const u8 physical = map[k];
+        s.buttons[k] = (physical >= 1 && physical <= 10) ? in.buttons[physical] : 0;
+    }
+    return s;
+}
 
 void sampleInput() {
     if (gs.inputLock > 0) gs.inputLock -= 1;

@@ -2,6 +2,7 @@
 // fighters' raw flags and the menu flags; and the latch into the previous tick's.
 #pragma once
 
+#include "platform/keys.h"
 #include "shell/game_state.h"
 
 void sampleInput();
@@ -11,6 +12,13 @@ void latchPreviousInput();
 // second's, the menus both; no device is read, so both sides of a session sample alike.
 // Null goes back to the devices.
 void setSessionInputs(const std::array<InputSnapshot, 2>* players);
+
+// One player's snapshot from the keys held under these bindings; from a joystick's
+// position; a joystick snapshot's buttons through its button map.
+InputSnapshot keyboardSnapshot(const Slots<KeyBinding, keyStateCount>& bindings,
+                               const HeldKeys& held);
+InputSnapshot joystickSnapshot(const JoyInfo& info);
+InputSnapshot mappedButtons(const InputSnapshot& in, const Slots<u8, 10>& map);
 
 // The keyboard bindings a new run starts with, also restored by F1 on the controls screen.
 void setDefaultKeyBindings();

@@ -30,6 +30,12 @@ void traceSceneIfChanged() {
     std::fflush(stdout);
 }
 
+void traceEvent(std::string_view what) {
+    if (!traceOn || muted) return;
+    std::printf("%lld %.*s\n", traceTick, static_cast<int>(what.size()), what.data());
+    std::fflush(stdout);
+}
+
 void switchScene(std::string_view name) {
     gs.sceneName = name;
     traceSceneIfChanged();

@@ -18,5 +18,7 @@ void setTraceTick(long long tick);
 // Re-simulated ticks are muted: they neither print nor move the record of the last scene
 // reported, so the trace reads as if each tick had run once.
 void setTraceMuted(bool muted);
+// Another event of a traced run, printed as "T WHAT".
+void traceEvent(std::string_view what);
 // Reports a change made by a plain assignment that bypassed switchScene.
 void traceSceneIfChanged();

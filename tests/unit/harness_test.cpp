@@ -91,6 +91,24 @@ TEST(CommandLine, TitleTakesOneOfTheFourSizes) {
     }
 }
 
+TEST(CommandLine, ReadsTheOnlineOptions) {
+    const char* host[] = {"torvel-arena", "--host",  "7000", "--input-delay", "0",
+                          "--net-sim",    "delay=60"};
+    CommandLine c;
+    std::string error;
+    ASSERT_TRUE(parseCommandLine(7, host, c, error)) << error;
+    EXPECT_EQ(c.hostPort, 7000);
+    EXPECT_EQ(c.inputDelay, 0);
+    EXPECT_EQ(c.netSim, "delay=60");
+    const char* join[] = {"torvel-arena", "--join", "::1:7000", "--size", "640x480"};
+    CommandLine j;
+    ASSERT_TRUE(parseCommandLine(5, join, j, error)) << error;
+    EXPECT_EQ(j.joinAddress, "::1");
+    EXPECT_EQ(j.joinPort, 7000);
+    EXPECT_EQ(j.displaySize, 1);
+    EXPECT_EQ(j.inputDelay, 2);
+}
+
 TEST(CommandLine, RejectsBadValues) {
     std::vector<std::vector<const char*>> bad = {
         {"--seed"},
@@ -103,6 +121,13 @@ TEST(CommandLine, RejectsBadValues) {
         {"--headless", "--shot", "5:a.png"},
         {"--title", "--size", "800x601"},
         {"--size", "1024x768"},
+        {"--host", "70000"},
+        {"--join", "localhost"},
+        {"--join", "localhost:0"},
+        {"--host", "7000", "--join", "a:1"},
+        {"--input-delay", "5"},
+        {"--net-sim", "loss=5"},
+        {"--host", "7000", "--synctest", "2"},
     };
     for (auto& args : bad) {
         std::vector<const char*> argv = {"torvel-arena"};

@@ -153,13 +153,13 @@ TEST(NetHello, OnlyTheSameProtocolVersionAndContentGetIn) {
     EXPECT_EQ(helloMismatch(ourHello()), "");
     NetPacket h = ourHello();
     h.protocol = netProtocolVersion + 1;
-    EXPECT_NE(helloMismatch(h).find("protocol"), std::string::npos) << helloMismatch(h);
+    EXPECT_NE(helloMismatch(h).find("PROTOCOLO DE REDE"), std::string::npos) << helloMismatch(h);
     h = ourHello();
     h.version = "1.0";
-    EXPECT_NE(helloMismatch(h).find("version 1.0"), std::string::npos) << helloMismatch(h);
+    EXPECT_NE(helloMismatch(h).find("VERSÃO DO JOGO 1.0"), std::string::npos) << helloMismatch(h);
     h = ourHello();
     h.contentHash ^= 8;
-    EXPECT_NE(helloMismatch(h).find("data"), std::string::npos) << helloMismatch(h);
+    EXPECT_NE(helloMismatch(h).find("DADOS"), std::string::npos) << helloMismatch(h);
     h = ourHello();
     h.kind = PacketKind::Bye;
     EXPECT_NE(helloMismatch(h), "");

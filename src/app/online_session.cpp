@@ -1,0 +1,359 @@
+#include "app/online_session.h"
+
+#include <algorithm>
+#include <cinttypes>
+#include <cstdio>
+#include <fstream>
+
+#include "app/net_hello.h"
+#include "app/replay_store.h"
+#include "assets/arena_assets.h"
+#include "shell/scene_change.h"
+#include "shell/state_dump.h"
+
+namespace {
+
+// Confirmed ticks are checked every 20: their hashes go to the peer every 40 and to the
+// trace every 100.
+constexpr std::uint32_t checkEvery = 20, sendHashEvery = 40, traceHashEvery = 100;
+constexpr std::size_t checksKept = 16;
+// No tick for this long and the battle shows it waits for the peer.
+constexpr std::int64_t stallMs = 300;
+
+NetPacket packet(PacketKind kind) {
+    NetPacket p;
+    p.kind = kind;
+    return p;
+}
+
+NetPacket textPacket(PacketKind kind, const std::string& text) {
+    NetPacket p = packet(kind);
+    p.text = text;
+    return p;
+}
+
+std::string hex(std::uint64_t v) {
+    char buf[20];
+    std::snprintf(buf, sizeof buf, "%016" PRIx64, v);
+    return buf;
+}
+
+} // namespace
+
+const char* sessionEndWord(SessionEnd end) {
+    switch (end) {
+    case SessionEnd::None:
+        return "none";
+    case SessionEnd::Done:
+        return "done";
+    case SessionEnd::Quit:
+        return "quit";
+    case SessionEnd::PeerQuit:
+        return "peer-quit";
+    case SessionEnd::Lost:
+        return "lost";
+    case SessionEnd::Desync:
+        return "desync";
+    case SessionEnd::Refused:
+        return "refused";
+    case SessionEnd::Title:
+        return "title";
+    }
+    return "none";
+}
+
+bool OnlineSession::open(const SessionOptions& options, std::string& error) {
+    options_ = options;
+    link_.setConditions(options.conditions);
+    if (options.host) {
+        phase_ = Phase::Waiting;
+        return link_.host(options.port, error);
+    }
+    phase_ = Phase::Connecting;
+    return link_.join(options.address, options.port, error);
+}
+
+void OnlineSession::offerStart() {
+    start_ = std::make_unique<SavedState>();
+    saveState(*start_);
+    if (helloHeard_) sendStart();
+}
+
+void OnlineSession::sendStart() {
+    NetPacket p = packet(PacketKind::Start);
+    p.settings = currentMatchSettings();
+    p.inputDelay = static_cast<std::uint8_t>(options_.inputDelay);
+    p.start = std::shared_ptr<const SavedState>(start_.get(), [](const SavedState*) {});
+    link_.send(NetChannel::Control, encodePacket(p));
+    beginPlay(options_.inputDelay);
+}
+
+void OnlineSession::beginPlay(int inputDelay) {
+    core_ = std::make_unique<Rollback>(options_.host ? 0 : 1, inputDelay);
+    options_.inputDelay = inputDelay;
+    phase_ = Phase::Playing;
+    recorder_.begin(1);
+    lastTickMs_ = lastHeardMs_ = nowMs_;
+}
+
+void OnlineSession::poll(std::int64_t nowMs) {
+    nowMs_ = nowMs;
+    if (lastHeardMs_ == 0) lastHeardMs_ = nowMs;
+    NetEvent e;
+    while (phase_ != Phase::Ended && link_.poll(e)) {
+        if (e.kind == NetEvent::Connected) {
+            lastHeardMs_ = nowMs;
+            if (!options_.host) link_.send(NetChannel::Control, encodePacket(ourHello()));
+        } else if (e.kind == NetEvent::Disconnected) {
+            // A joiner that leaves before the start leaves the host waiting for another.
+            if (phase_ == Phase::Waiting) {
+                helloHeard_ = false;
+                continue;
+            }
+            if (peerDone_ && tickLimit_) continue;
+            finish(SessionEnd::Lost, "CONEXÃO PERDIDA", nullptr);
+        } else {
+            lastHeardMs_ = nowMs;
+            NetPacket p;
+            const PacketFault fault = decodePacket(e.bytes.data(), e.bytes.size(), p);
+            if (fault != PacketFault::None)
+                drop(fault);
+            else
+                receive(p);
+        }
+    }
+    // Playing, every frame brings packets; before the start only a joiner that finds no
+    // host gives up.
+    const bool silent = nowMs - lastHeardMs_ > sessionSilenceLimitMs;
+    if (phase_ == Phase::Playing && silent)
+        finish(SessionEnd::Lost, "CONEXÃO PERDIDA", nullptr);
+    else if (phase_ == Phase::Connecting && !link_.connected() && silent)
+        finish(SessionEnd::Lost, "NÃO FOI POSSÍVEL CONECTAR", nullptr);
+}
+
+void OnlineSession::receive(const NetPacket& p) {
+    const bool playing = phase_ == Phase::Playing;
+    switch (p.kind) {
+    case PacketKind::Hello:
+        if (helloHeard_ || phase_ == Phase::Playing) return drop(PacketFault::Count);
+        return onHello(p);
+    case PacketKind::Refuse:
+        return finish(SessionEnd::Refused, p.text, nullptr);
+    case PacketKind::Start:
+        if (options_.host || playing || !helloHeard_) return drop(PacketFault::Count);
+        return onStart(p);
+    case PacketKind::Inputs: {
+        // The host's first inputs may overtake its start; it sends them again.
+        if (!playing) return;
+        for (std::size_t i = 0; i < p.inputs.size(); ++i)
+            core_->addRemote(p.firstTick + static_cast<std::uint32_t>(i), p.inputs[i]);
+        peerAck_ = std::max(peerAck_, std::min(p.ackTick, core_->localAddedUntil()));
+        peerAdvantage_ = p.advantage;
+        const std::uint32_t theirNext = p.firstTick + static_cast<std::uint32_t>(p.inputs.size());
+        const auto delay = static_cast<std::uint32_t>(options_.inputDelay);
+        if (theirNext >= delay) peerTickSeen_ = std::max(peerTickSeen_, theirNext - delay);
+        return;
+    }
+    case PacketKind::Hash:
+        if (!playing) return drop(PacketFault::Count);
+        theirs_.emplace_back(p.tick, p.hash);
+        if (theirs_.size() > checksKept) theirs_.pop_front();
+        return compareHashes();
+    case PacketKind::Bye:
+        if (p.text == "done") {
+            peerDone_ = true;
+            return;
+        }
+        if (p.text == "desync") return finish(SessionEnd::Desync, "DESSINCRONIZADO", nullptr);
+        if (p.text == "title") return finish(SessionEnd::Title, "", nullptr);
+        return finish(SessionEnd::PeerQuit, "O OPONENTE SAIU DO JOGO", nullptr);
+    }
+}
+
+// Each side checks the other's hello: the host's refusal names what differs, and so does
+// the joiner's should the host be the one that differs.
+void OnlineSession::onHello(const NetPacket& p) {
+    const std::string mismatch = helloMismatch(p);
+    if (!mismatch.empty()) {
+        link_.send(NetChannel::Control, encodePacket(textPacket(PacketKind::Refuse, mismatch)));
+        return finish(SessionEnd::Refused, mismatch, nullptr);
+    }
+    helloHeard_ = true;
+    if (!options_.host) return;
+    link_.send(NetChannel::Control, encodePacket(ourHello()));
+    if (start_) sendStart();
+}
+
+// The joiner stands where the host stood at tick 0: the arenas its state had loaded, then
+// the state itself.
+void OnlineSession::onStart(const NetPacket& p) {
+    const GameState& g = p.start->game;
+    for (u8 arena = 1; arena <= 2; ++arena)
+        if (g.arenaModelsLoaded[arena] == 1) loadArenaAssets(arena);
+    loadState(*p.start);
+    beginPlay(p.inputDelay);
+}
+
+bool OnlineSession::frame(std::uint16_t localWord) {
+    if (phase_ != Phase::Playing) return false;
+    if (tickLimit_ && core_->tick() >= *tickLimit_) return false;
+    if (!core_->step(localWord)) return false;
+    lastTickMs_ = nowMs_;
+    return true;
+}
+
+void OnlineSession::recordConfirmed() {
+    std::uint32_t frontier = std::min(core_->remoteKnownUntil(), core_->tick());
+    if (tickLimit_) frontier = std::min(frontier, *tickLimit_);
+    while (confirmed_ < frontier) {
+        const std::uint32_t t = confirmed_;
+        recorder_.add(core_->inputOf(t), [&] {
+            std::uint64_t h = 0;
+            core_->confirmedHashBefore(t + 1, h);
+            return h;
+        });
+        ++confirmed_;
+        if (confirmed_ % checkEvery == 0) checkpoint(confirmed_);
+    }
+}
+
+void OnlineSession::afterFrame(std::int64_t nowMs) {
+    nowMs_ = nowMs;
+    if (phase_ != Phase::Playing) return;
+    recordConfirmed();
+    sendInputs();
+    compareHashes();
+    if (phase_ != Phase::Playing) return;
+    // Either player chose the title after a match: the shared game is over for both.
+    if (gs.sceneName == "OPCOES" && core_->remoteKnownUntil() >= core_->tick())
+        return finish(SessionEnd::Title, "", "title");
+    if (tickLimit_ && confirmed_ >= *tickLimit_ && (peerDone_ || peerAck_ >= *tickLimit_))
+        finish(SessionEnd::Done, "", "done");
+}
+
+// Every tick of ours the peer has not acknowledged, so one lost packet loses nothing.
+void OnlineSession::sendInputs() {
+    const std::uint32_t n = core_->localAddedUntil();
+    if (n == 0) return;
+    std::uint32_t from = std::min(peerAck_, n - 1);
+    if (n > netMaxInputsPerPacket) from = std::max<std::uint32_t>(from, n - netMaxInputsPerPacket);
+    NetPacket p = packet(PacketKind::Inputs);
+    p.ackTick = core_->remoteKnownUntil();
+    p.firstTick = from;
+    p.inputs = core_->localInputsFrom(from);
+    const long long ahead = static_cast<long long>(core_->tick()) - peerTickSeen_;
+    p.advantage = static_cast<std::int8_t>(std::clamp<long long>(ahead, -128, 127));
+    link_.send(NetChannel::Inputs, encodePacket(p));
+}
+
+void OnlineSession::checkpoint(std::uint32_t u) {
+    const bool send = u % sendHashEvery == 0;
+    std::uint64_t hash = 0;
+    auto copy = send ? std::make_unique<SavedState>() : nullptr;
+    const bool seen = core_->lookBefore(u, [&] {
+        hash = stateHash();
+        if (copy) saveState(*copy);
+    });
+    if (!seen) return;
+    if (u % traceHashEvery == 0) traceEvent("net " + std::to_string(u) + " " + hex(hash));
+    if (!send) return;
+    NetPacket p = packet(PacketKind::Hash);
+    p.tick = u;
+    p.hash = hash;
+    link_.send(NetChannel::Control, encodePacket(p));
+    ours_.push_back({u, hash, std::move(copy)});
+    if (ours_.size() > checksKept) ours_.pop_front();
+}
+
+void OnlineSession::compareHashes() {
+    for (auto t = theirs_.begin(); t != theirs_.end();) {
+        auto o = std::find_if(ours_.begin(), ours_.end(),
+                              [&](const Check& c) { return c.tick == t->first; });
+        if (o == ours_.end()) {
+            ++t;
+            continue;
+        }
+        if (o->hash != t->second) {
+            desync(*o);
+            return;
+        }
+        ours_.erase(o);
+        t = theirs_.erase(t);
+    }
+}
+
+// Both sides stop; each writes its replay and the state of the tick whose hashes differ.
+void OnlineSession::desync(const Check& check) {
+    auto now = std::make_unique<SavedState>();
+    saveState(*now);
+    loadState(*check.state);
+    desyncDump_ = stateDumpJson(check.tick);
+    loadState(*now);
+    desyncTick_ = check.tick;
+    finish(SessionEnd::Desync, "DESSINCRONIZADO", "desync");
+}
+
+void OnlineSession::quit() {
+    finish(SessionEnd::Quit, "", "quit");
+}
+
+void OnlineSession::finish(SessionEnd why, const std::string& text, const char* byeWord) {
+    if (end_ != SessionEnd::None) return;
+    end_ = why;
+    endText_ = text;
+    if (core_) recordConfirmed();
+    phase_ = Phase::Ended;
+    if (byeWord)
+        link_.send(NetChannel::Control, encodePacket(textPacket(PacketKind::Bye, byeWord)));
+    writeRecord();
+    traceEvent(std::string("net end ") + sessionEndWord(why));
+    link_.close(why != SessionEnd::Lost);
+}
+
+void OnlineSession::writeRecord() {
+    if (!recorder_.active()) return;
+    if (recorder_.tickCount() == 0) {
+        recorder_.finish();
+        return;
+    }
+    std::uint64_t last = 0;
+    core_->confirmedHashBefore(confirmed_, last);
+    const Replay replay = recorder_.finish(last);
+    std::string error;
+    if (!options_.recordPath.empty()) {
+        if (writeReplayFile(options_.recordPath, replay, error)) replayPath_ = options_.recordPath;
+    } else {
+        replayPath_ = storeMatchReplay(replay, error);
+    }
+    if (replayPath_.empty())
+        std::fprintf(stderr, "torvel-arena: the session's replay was not kept: %s\n",
+                     error.c_str());
+    if (end_ != SessionEnd::Desync) return;
+    if (!desyncDump_.empty() && !replayPath_.empty()) {
+        dumpPath_ = replayPath_ + ".desync-" + std::to_string(desyncTick_) + ".json";
+        std::ofstream(dumpPath_) << desyncDump_;
+    }
+    std::fprintf(stderr,
+                 "torvel-arena: out of sync with the other side at session tick %u\n"
+                 "  replay: %s\n  state:  %s\n",
+                 desyncTick_, replayPath_.c_str(), dumpPath_.c_str());
+}
+
+int OnlineSession::frameStretchMs() const {
+    if (phase_ != Phase::Playing) return 0;
+    const long long ours = static_cast<long long>(core_->tick()) - peerTickSeen_;
+    const long long aheadBy = (ours - peerAdvantage_) / 2;
+    return aheadBy >= 3 ? 6 : aheadBy >= 1 ? 3 : 0;
+}
+
+bool OnlineSession::stalled(std::int64_t nowMs) const {
+    if (phase_ != Phase::Playing) return false;
+    if (tickLimit_ && core_->tick() >= *tickLimit_) return false;
+    return nowMs - lastTickMs_ >= stallMs;
+}
+
+std::uint64_t OnlineSession::packetsDropped() const {
+    std::uint64_t n = 0;
+    for (std::uint64_t d : dropped_) n += d;
+    return n;
+}

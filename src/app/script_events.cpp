@@ -1,0 +1,18 @@
+#include "app/script_events.h"
+
+#include "platform/joystick.h"
+
+void applyScriptEvent(const ScriptEvent& e, TickInput& input) {
+    switch (e.kind) {
+    case ScriptEvent::KeyDown:
+    case ScriptEvent::KeyUp:
+        input.keys.push_back({e.key, static_cast<u8>(e.kind == ScriptEvent::KeyDown ? 1 : 0)});
+        break;
+    case ScriptEvent::JoyAxis:
+        joyVirtualAxis(e.joystick - 1, e.axis, e.value);
+        break;
+    case ScriptEvent::JoyButton:
+        joyVirtualButton(e.joystick - 1, static_cast<int>(e.value), e.down);
+        break;
+    }
+}

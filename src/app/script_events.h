@@ -1,0 +1,8 @@
+// A script's events as a run applies them: key events go into the next tick's input,
+// joystick events move the script's virtual devices, which the tick reads.
+#pragma once
+
+#include "app/tick_input.h"
+#include "shell/input_script.h"
+
+void applyScriptEvent(const ScriptEvent& e, TickInput& input);
