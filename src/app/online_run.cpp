@@ -227,6 +227,7 @@ int playSession(OnlineSession& session, LocalControls& local, const SessionRun& 
                   static_cast<double>(session.bytesReceived()) / seconds,
                   static_cast<unsigned long long>(session.packetsDropped()), mostRolledBack);
     run.outputs.addStatsLine(line);
+    run.outputs.stopCounting();
     offline = !closed && !windowIsHeadless();
     return reportSessionEnd(session);
 }

@@ -10,7 +10,14 @@ namespace {
 constexpr f64 depth = -5;
 constexpr Rgb white{255, 255, 255}, black{0, 0, 0}, gold{255, 230, 120}, grey{160, 160, 170};
 
-void shadowed(const std::string& text, f64 x, f64 y, f64 size, Rgb colour) {
+// A character takes about 0.11 of its size across; long lines shrink to fit the screen.
+f64 fitting(const std::string& text, f64 size) {
+    const auto n = static_cast<f64>(text.size());
+    return n * 0.11 * size > 6.2 ? 6.2 / (0.11 * n) : size;
+}
+
+void shadowed(const std::string& text, f64 x, f64 y, f64 wanted, Rgb colour) {
+    const f64 size = fitting(text, wanted);
     drawText(text, "CENTRO", "CENTRO", x + 0.03, y - 0.03, depth, size, size, black, 220, 0);
     drawText(text, "CENTRO", "CENTRO", x, y, depth, size, size, colour, 255, 0);
 }
@@ -37,8 +44,8 @@ void drawSessionScreen(const std::string& title, const std::vector<std::string>&
 void drawLinkLine(std::uint32_t roundTripMs, int rolledBack) {
     const std::string text =
         "PING " + std::to_string(roundTripMs) + " MS   ROLLBACK " + std::to_string(rolledBack);
-    drawText(text, "ESQ", "CENTRO", 3.27, -3.22, depth, 1.2, 1.2, black, 200, 0);
-    drawText(text, "ESQ", "CENTRO", 3.25, -3.2, depth, 1.2, 1.2, grey, 255, 0);
+    drawText(text, "ESQ", "CENTRO", 3.27, -2.97, depth, 1, 1, black, 200, 0);
+    drawText(text, "ESQ", "CENTRO", 3.25, -2.95, depth, 1, 1, grey, 255, 0);
 }
 
 void drawQuitQuestion(int cursor) {

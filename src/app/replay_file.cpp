@@ -184,16 +184,16 @@ void hashFile(Fnv& fnv, const std::filesystem::path& path) {
     fnv.value(length);
 }
 
-void hashDataFolder(Fnv& fnv, const std::filesystem::path& folder) {
+// Each file by its name under the run folder ("Sons/x.wav") and its bytes.
+void hashDataFolder(Fnv& fnv, const std::filesystem::path& runDir, const std::string& folder) {
     std::error_code ec;
-    std::vector<std::filesystem::path> files;
-    for (const auto& e : std::filesystem::directory_iterator(folder, ec))
-        if (e.is_regular_file(ec)) files.push_back(e.path());
-    std::sort(files.begin(), files.end());
-    for (const auto& f : files) {
-        const std::string name = f.generic_string();
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(runDir / folder, ec))
+        if (e.is_regular_file(ec)) names.push_back(folder + "/" + e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    for (const std::string& name : names) {
         fnv.bytes(name.data(), name.size());
-        hashFile(fnv, f);
+        hashFile(fnv, runDir / name);
     }
 }
 
@@ -314,21 +314,23 @@ std::string thisGameVersion() {
     return gameVersion;
 }
 
+std::uint64_t gameContentHash(const std::string& runDir, const std::string& program) {
+    Fnv fnv;
+    static SavedState layout;
+    LayoutHasher fields{fnv, reinterpret_cast<const std::uint8_t*>(&layout)};
+    fields("game", layout.game);
+    fields("fighters", layout.game.fighters);
+    fields("objectPool", layout.game.objectPool);
+    fields("keys", layout.keys);
+    for (const char* folder : {"Personagens", "Cenarios", "Posicoes", "Sons"})
+        hashDataFolder(fnv, runDir.empty() ? "." : runDir, folder);
+    // The program itself: another build may play the same input another way.
+    hashFile(fnv, program);
+    return fnv.h;
+}
+
 std::uint64_t thisGameContentHash() {
-    static const std::uint64_t hash = [] {
-        Fnv fnv;
-        static SavedState layout;
-        LayoutHasher fields{fnv, reinterpret_cast<const std::uint8_t*>(&layout)};
-        fields("game", layout.game);
-        fields("fighters", layout.game.fighters);
-        fields("objectPool", layout.game.objectPool);
-        fields("keys", layout.keys);
-        for (const char* folder : {"Personagens", "Cenarios", "Posicoes", "Sons"})
-            hashDataFolder(fnv, folder);
-        // The program itself: another build may play the same input another way.
-        hashFile(fnv, "/proc/self/exe");
-        return fnv.h;
-    }();
+    static const std::uint64_t hash = gameContentHash("", "/proc/self/exe");
     return hash;
 }
 

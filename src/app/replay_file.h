@@ -43,6 +43,8 @@ bool decodeReplay(const std::uint8_t* data, std::size_t size, Replay& out, std::
 // build is refused rather than played to a desync).
 std::string thisGameVersion();
 std::uint64_t thisGameContentHash();
+// The same for the game run from `runDir` as `program` (a test speaking for the game).
+std::uint64_t gameContentHash(const std::string& runDir, const std::string& program);
 // False with the reason when the replay was made by another version or with other content.
 bool replayFitsThisGame(const Replay& replay, std::string& error);
 

@@ -28,8 +28,8 @@ long long percentile(std::vector<std::int64_t> v, double p) {
 } // namespace
 
 bool RunOutputs::shotAt(long long tick) const {
-    return std::any_of(options_.shots.begin(), options_.shots.end(),
-                       [&](const TickFile& s) { return s.tick == tick; });
+    return counting_ && std::any_of(options_.shots.begin(), options_.shots.end(),
+                                    [&](const TickFile& s) { return s.tick == tick; });
 }
 
 void RunOutputs::beforeTick(long long tick) {
@@ -38,6 +38,7 @@ void RunOutputs::beforeTick(long long tick) {
 
 void RunOutputs::afterTick(long long tick, std::int64_t workMicros) {
     workTimes_.push_back(workMicros);
+    if (!counting_) return;
     std::string error;
     for (const TickFile& s : options_.shots) {
         if (s.tick != tick) continue;

@@ -18,6 +18,9 @@ class RunOutputs {
     void afterTick(long long tick, std::int64_t workMicros);
     int status() const { return status_; }
     void printStats() const;
+    // Online, shots and dumps count the session's ticks: once it is over, no tick of the
+    // play that follows is shot or dumped.
+    void stopCounting() { counting_ = false; }
     // A line of its own for --stats (online play's traffic).
     void addStatsLine(std::string line) { statsLines_.push_back(std::move(line)); }
 
@@ -27,4 +30,5 @@ class RunOutputs {
     std::vector<std::string> statsLines_;
     std::vector<std::uint8_t> capture_;
     int status_ = 0;
+    bool counting_ = true;
 };

@@ -1,6 +1,9 @@
 #include "game_runner.h"
 
 #include <png.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -49,12 +52,12 @@ GameRun runGame(const std::string& args, bool windowed) {
     return runGameIn(TORVEL_RUN_DIR, args, windowed);
 }
 
-GameRun runGameIn(const std::string& runDir, const std::string& args, bool windowed) {
-    static int counter = 0;
-    fs::path base = fs::temp_directory_path() /
-                    ("torvel-run-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
-    std::string outPath = base.string() + ".out", errPath = base.string() + ".err";
-    // The player's folders are a scratch folder's: a run never touches the real ones.
+namespace {
+
+// The shell command that runs the game from `runDir` with the player's folders in a
+// scratch folder: a run never touches the real ones.
+std::string gameCommand(const std::string& runDir, const std::string& args, bool windowed,
+                        const std::string& outPath, const std::string& errPath) {
     const fs::path home =
         fs::temp_directory_path() / ("torvel-run-tests-" + std::to_string(getpid())) / "home";
     for (const char* sub : {"config", "data", "cache", "state", "runtime"})
@@ -64,16 +67,89 @@ GameRun runGameIn(const std::string& runDir, const std::string& args, bool windo
     std::string command = "cd '" + runDir + "' && SDL_AUDIODRIVER=dummy HOME='" + h +
                           "' XDG_CONFIG_HOME='" + h + "/config' XDG_DATA_HOME='" + h +
                           "/data' XDG_CACHE_HOME='" + h + "/cache' XDG_STATE_HOME='" + h +
-                          "/state' XDG_RUNTIME_DIR='" + h + "/runtime' ";
+                          "/state' XDG_RUNTIME_DIR='" + h + "/runtime' exec ";
     if (windowed) command += "xvfb-run -a -s '-screen 0 1280x1024x24' ";
-    command += "./torvel-arena " + args + " >'" + outPath + "' 2>'" + errPath + "'";
-    int raw = std::system(command.c_str());
+    return command + "./torvel-arena " + args + " >'" + outPath + "' 2>'" + errPath + "'";
+}
+
+std::string outputBase() {
+    static int counter = 0;
+    return (fs::temp_directory_path() /
+            ("torvel-run-" + std::to_string(getpid()) + "-" + std::to_string(counter++)))
+        .string();
+}
+
+} // namespace
+
+GameRun runGameIn(const std::string& runDir, const std::string& args, bool windowed) {
+    const std::string base = outputBase();
+    const std::string outPath = base + ".out", errPath = base + ".err";
+    int raw = std::system(gameCommand(runDir, args, windowed, outPath, errPath).c_str());
     GameRun run;
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     run.out = slurp(outPath);
     run.err = slurp(errPath);
     fs::remove(outPath);
     fs::remove(errPath);
+    return run;
+}
+
+BackgroundGame::BackgroundGame(const std::string& args) {
+    const std::string base = outputBase();
+    outPath_ = base + ".out";
+    errPath_ = base + ".err";
+    const std::string command = gameCommand(TORVEL_RUN_DIR, args, false, outPath_, errPath_);
+    pid_ = fork();
+    if (pid_ == 0) {
+        execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+}
+
+BackgroundGame::~BackgroundGame() {
+    if (pid_ > 0 && !done_) {
+        kill(pid_, SIGKILL);
+        waitpid(pid_, nullptr, 0);
+    }
+    fs::remove(outPath_);
+    fs::remove(errPath_);
+}
+
+std::string BackgroundGame::out() const {
+    return slurp(outPath_);
+}
+
+bool BackgroundGame::waitForOutput(const std::string& text, int timeoutMs) {
+    for (int waited = 0; waited <= timeoutMs; waited += 20) {
+        if (out().find(text) != std::string::npos) return true;
+        usleep(20 * 1000);
+    }
+    return false;
+}
+
+void BackgroundGame::signal(int sig) {
+    if (pid_ > 0 && !done_) kill(pid_, sig);
+}
+
+GameRun BackgroundGame::finish(int timeoutMs) {
+    GameRun run;
+    int raw = 0;
+    for (int waited = 0; !done_ && waited <= timeoutMs; waited += 20) {
+        if (waitpid(pid_, &raw, WNOHANG) == pid_)
+            done_ = true;
+        else
+            usleep(20 * 1000);
+    }
+    if (!done_) {
+        kill(pid_, SIGKILL);
+        waitpid(pid_, &raw, 0);
+        done_ = true;
+        run.status = -2;
+    } else {
+        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    }
+    run.out = out();
+    run.err = slurp(errPath_);
     return run;
 }
 

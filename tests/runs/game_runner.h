@@ -21,6 +21,26 @@ GameRun runGame(const std::string& args, bool windowed = false);
 // The same from another folder: a copy of the run directory that a test may damage.
 GameRun runGameIn(const std::string& runDir, const std::string& args, bool windowed = false);
 std::string copyOfRunDir(const std::string& name);
+
+// The game run in the background from the run directory (online play's two sides).
+class BackgroundGame {
+  public:
+    explicit BackgroundGame(const std::string& args);
+    ~BackgroundGame();
+    BackgroundGame(const BackgroundGame&) = delete;
+    BackgroundGame& operator=(const BackgroundGame&) = delete;
+    std::string out() const;
+    // Whether the standard output shows `text` within the time.
+    bool waitForOutput(const std::string& text, int timeoutMs);
+    void signal(int sig);
+    // Waits for the end (killing the game past the time: status -2) and collects it.
+    GameRun finish(int timeoutMs);
+
+  private:
+    int pid_ = -1;
+    bool done_ = false;
+    std::string outPath_, errPath_;
+};
 bool xvfbAvailable();
 nlohmann::json readJson(const std::string& path);
 
