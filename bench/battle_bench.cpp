@@ -9,6 +9,8 @@
 
 #include "app/frame.h"
 #include "app/key_events.h"
+#include "app/net_packets.h"
+#include "app/rollback.h"
 #include "app/startup.h"
 #include "fight/objects.h"
 #include "platform/audio.h"
@@ -120,6 +122,46 @@ void RollbackWorstFrame(benchmark::State& state) {
     }
 }
 BENCHMARK(RollbackWorstFrame);
+
+// The same through online play's rollback core: each frame the peer's input of the tick
+// eight back arrives and differs from the prediction, so eight ticks run again unseen
+// before the new one runs shown.
+void OnlineWorstFrame(benchmark::State& state) {
+    enterBattle(1);
+    Rollback core(0, 0);
+    std::uint16_t word = 0;
+    for (int t = 0; t < rollbackWindow; ++t) core.step(static_cast<std::uint16_t>(t % 3));
+    int rolledBack = 0;
+    for (auto _ : state) {
+        word ^= 1u << 3;
+        core.addRemote(core.tick() - rollbackWindow, word);
+        setPresenting(true);
+        core.step(static_cast<std::uint16_t>(core.tick() % 5 == 0 ? 1u << 4 : 1u << 3));
+        rolledBack = core.lastRolledBack();
+        gs.fighter(1).life = gs.fighter(2).life = 100;
+        gs.roundTime = 60;
+    }
+    state.counters["rolled_back"] = rolledBack;
+}
+BENCHMARK(OnlineWorstFrame);
+
+// The inputs one side sends a second: a packet a frame, 40 a second, carrying every tick
+// the peer has not acknowledged (the input delay plus a round trip's worth of ticks).
+void OnlineInputBytes(benchmark::State& state) {
+    const auto roundTripMs = static_cast<std::size_t>(state.range(0));
+    NetPacket p;
+    p.kind = PacketKind::Inputs;
+    p.firstTick = 4000;
+    p.ackTick = 4001;
+    p.inputs.assign(2 + (roundTripMs + 24) / 25, 0x15);
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        bytes = encodePacket(p).size();
+        benchmark::DoNotOptimize(bytes);
+    }
+    state.counters["payload_bytes_per_s"] = static_cast<double>(bytes * 40);
+}
+BENCHMARK(OnlineInputBytes)->Arg(20)->Arg(100)->Arg(250);
 
 } // namespace
 

@@ -234,6 +234,36 @@ TEST(OnlinePlay, AHelloThatDiffersIsRefusedOnBothSides) {
     }
 }
 
+namespace {
+
+// A fake joiner in a session with a real host: it says the game's own hello (whose
+// content is the game's data and program, not this test's) and takes the start.
+void joinAsTheGame(FakePeer& joiner, std::uint16_t port) {
+    std::string error;
+    ASSERT_TRUE(joiner.link.join("127.0.0.1", port, error)) << error;
+    NetPacket hello = ourHello();
+    hello.contentHash = gameContentHash(TORVEL_RUN_DIR, TORVEL_RUN_DIR "/torvel-arena");
+    joiner.onConnect = [&joiner, hello] {
+        joiner.link.send(NetChannel::Control, encodePacket(hello));
+    };
+    ASSERT_TRUE(joiner.await(PacketKind::Start, 10000));
+}
+
+// Neutral inputs of ticks 0..n-1 from the fake side, sent again every 50 ms (a side
+// takes no input further ahead than a peer can be) until a packet of `kind` comes.
+bool sendInputsUntil(FakePeer& side, std::uint32_t n, PacketKind kind) {
+    NetPacket inputs;
+    inputs.kind = PacketKind::Inputs;
+    inputs.inputs.assign(n, 0);
+    for (int tries = 0; tries < 100; ++tries) {
+        side.link.send(NetChannel::Inputs, encodePacket(inputs));
+        if (side.await(kind, 50)) return true;
+    }
+    return false;
+}
+
+} // namespace
+
 // Junk from the peer on both channels, and datagrams at the port from anyone, change
 // nothing: the session goes on, the peer's junk is counted, a third peer is not let in.
 TEST(OnlinePlay, JunkPacketsAreDroppedAndCountedAndNoThirdPeerGetsIn) {
@@ -243,14 +273,9 @@ TEST(OnlinePlay, JunkPacketsAreDroppedAndCountedAndNoThirdPeerGetsIn) {
     BackgroundGame host("--host " + std::to_string(port) + " --headless --trace --stats --script " +
                         dir + "/host.txt");
     usleep(300 * 1000);
-    std::string error;
     FakePeer joiner;
-    ASSERT_TRUE(joiner.link.join("127.0.0.1", port, error)) << error;
-    // The game's own hello: its content is its data and its program, not this test's.
-    NetPacket hello = ourHello();
-    hello.contentHash = gameContentHash(TORVEL_RUN_DIR, TORVEL_RUN_DIR "/torvel-arena");
-    joiner.onConnect = [&] { joiner.link.send(NetChannel::Control, encodePacket(hello)); };
-    ASSERT_TRUE(joiner.await(PacketKind::Start, 10000));
+    joinAsTheGame(joiner, port);
+    if (HasFatalFailure()) return;
     const NetPacket& start = *joiner.find(PacketKind::Start);
     EXPECT_EQ(start.settings.fighter1, 1);
     EXPECT_EQ(start.settings.fighter2, 2);
@@ -277,18 +302,14 @@ TEST(OnlinePlay, JunkPacketsAreDroppedAndCountedAndNoThirdPeerGetsIn) {
     }
     close(raw);
 
+    std::string error;
     FakePeer third;
     ASSERT_TRUE(third.link.join("127.0.0.1", port, error)) << error;
     third.await(PacketKind::Bye, 1500);
     EXPECT_FALSE(third.link.connected()) << "one session per process";
 
     // The host still plays: our inputs let it run on, then we leave.
-    NetPacket inputs;
-    inputs.kind = PacketKind::Inputs;
-    inputs.firstTick = 0;
-    inputs.inputs.assign(40, 0);
-    joiner.link.send(NetChannel::Inputs, encodePacket(inputs));
-    joiner.await(PacketKind::Hash, 3000);
+    EXPECT_TRUE(sendInputsUntil(joiner, 40, PacketKind::Hash));
     NetPacket bye;
     bye.kind = PacketKind::Bye;
     bye.text = "quit";
@@ -298,4 +319,36 @@ TEST(OnlinePlay, JunkPacketsAreDroppedAndCountedAndNoThirdPeerGetsIn) {
     EXPECT_EQ(end.status, 0) << end.err;
     EXPECT_NE(end.out.find("net end peer-quit"), std::string::npos) << end.out;
     EXPECT_NE(end.out.find("dropped 10 packets"), std::string::npos) << end.out;
+}
+
+// Hashes that differ stop the session on both sides; the host keeps its replay and the
+// state of the tick whose hashes differ, and names them.
+TEST(OnlinePlay, AHashThatDiffersStopsTheSessionAndKeepsTheReplayAndTheState) {
+    const std::string dir = scratchDir("online-desync");
+    std::ofstream(dir + "/host.txt") << hostStartup;
+    const std::uint16_t port = testPort(3) + 2;
+    BackgroundGame host("--host " + std::to_string(port) + " --headless --trace --record " + dir +
+                        "/host.tvr --script " + dir + "/host.txt");
+    usleep(300 * 1000);
+    FakePeer joiner;
+    joinAsTheGame(joiner, port);
+    if (HasFatalFailure()) return;
+    ASSERT_TRUE(sendInputsUntil(joiner, 60, PacketKind::Hash)) << host.out();
+    NetPacket wrong = *joiner.find(PacketKind::Hash);
+    EXPECT_EQ(wrong.tick, 40u);
+    wrong.hash ^= 1;
+    joiner.link.send(NetChannel::Control, encodePacket(wrong));
+    ASSERT_TRUE(joiner.await(PacketKind::Bye, 5000));
+    EXPECT_EQ(joiner.find(PacketKind::Bye)->text, "desync");
+
+    const GameRun end = host.finish(5000);
+    EXPECT_EQ(end.status, 1);
+    EXPECT_NE(end.out.find("net end desync"), std::string::npos) << end.out;
+    const std::string dump = dir + "/host.tvr.desync-40.json";
+    EXPECT_NE(end.err.find(dump), std::string::npos) << end.err;
+    EXPECT_NE(end.err.find(dir + "/host.tvr\n"), std::string::npos) << end.err;
+    ASSERT_TRUE(std::filesystem::exists(dump));
+    EXPECT_EQ(readJson(dump)["tick"], 40);
+    const GameRun replay = runGame("--headless --replay " + dir + "/host.tvr");
+    EXPECT_EQ(replay.status, 0) << replay.out << replay.err;
 }
