@@ -60,6 +60,6 @@ void drawQuitQuestion(int cursor) {
 }
 
 void drawFrozenNotice() {
-    drawBanner(0, black, "", -3.5, 0.45, 3.5, -0.45, 160);
-    shadowed("AGUARDANDO OPONENTE", 0, 0, 3, gold);
+    drawBanner(0, black, "", -3.5, -1.45, 3.5, -2.35, 220);
+    shadowed("AGUARDANDO OPONENTE", 0, -1.9, 3, gold);
 }
