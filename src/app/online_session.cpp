@@ -41,25 +41,9 @@ std::string hex(std::uint64_t v) {
 } // namespace
 
 const char* sessionEndWord(SessionEnd end) {
-    switch (end) {
-    case SessionEnd::None:
-        return "none";
-    case SessionEnd::Done:
-        return "done";
-    case SessionEnd::Quit:
-        return "quit";
-    case SessionEnd::PeerQuit:
-        return "peer-quit";
-    case SessionEnd::Lost:
-        return "lost";
-    case SessionEnd::Desync:
-        return "desync";
-    case SessionEnd::Refused:
-        return "refused";
-    case SessionEnd::Title:
-        return "title";
-    }
-    return "none";
+    static constexpr const char* words[] = {"none", "done",   "quit",    "peer-quit",
+                                            "lost", "desync", "refused", "title"};
+    return words[static_cast<std::size_t>(end)];
 }
 
 bool OnlineSession::open(const SessionOptions& options, std::string& error) {
