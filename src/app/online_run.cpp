@@ -170,6 +170,11 @@ int playSession(OnlineSession& session, LocalControls& local, const SessionRun& 
     bool closed = false;
     auto keyEvent = [&](const KeyEvent& k) {
         local.setKey(k.vk, k.down != 0);
+        // Before the start ESC gives up waiting.
+        if (session.phase() != OnlineSession::Phase::Playing) {
+            if (k.down != 0 && k.vk == vk::Escape) session.quit();
+            return;
+        }
         if (k.down != 0 && f.question.key(k.vk, local)) session.quit();
     };
 
