@@ -141,7 +141,8 @@ int runGame(const CommandLine& options) {
             saveState(*own);
         }
         bool offline = false;
-        sessionStatus = playSession(*online, local, {options, script, nextEvent, outputs}, offline);
+        sessionStatus =
+            playSession(*online, local, {options, script, nextEvent, outputs, tick}, offline);
         online.reset();
         if (offline) returnToOfflinePlay(own ? &own->game : nullptr);
         return offline;

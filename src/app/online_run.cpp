@@ -86,10 +86,12 @@ void showFrozen(Frame& f) {
 void drawWaiting(const OnlineSession& session, const CommandLine& options) {
     if (!presenting()) return;
     if (session.phase() == OnlineSession::Phase::Waiting)
-        drawSessionScreen("AGUARDANDO OPONENTE", {"PORTA " + std::to_string(session.port())});
+        drawSessionScreen("AGUARDANDO OPONENTE",
+                          {"PORTA " + std::to_string(session.port()), "", "ESC CANCELA"});
     else
-        drawSessionScreen("CONECTANDO",
-                          {options.joinAddress + " : " + std::to_string(options.joinPort)});
+        drawSessionScreen(
+            "CONECTANDO",
+            {options.joinAddress + " : " + std::to_string(options.joinPort), "", "ESC CANCELA"});
 }
 
 // What the player is told when the session ends other than by their own choice.
@@ -179,6 +181,7 @@ int playSession(OnlineSession& session, LocalControls& local, const SessionRun& 
     };
 
     std::int64_t deadline = nowMs(), playFrom = 0;
+    long long waitFrame = run.firstFrame;
     int mostRolledBack = 0;
     while (session.phase() != OnlineSession::Phase::Ended) {
         const std::int64_t now = nowMs();
@@ -215,7 +218,9 @@ int playSession(OnlineSession& session, LocalControls& local, const SessionRun& 
                 showFrozen(f);
             session.afterFrame(nowMs());
         } else {
+            run.outputs.beforeScreen(waitFrame);
             drawWaiting(session, options);
+            run.outputs.afterScreen(waitFrame++);
         }
 
         deadline += frameMs + session.frameStretchMs();

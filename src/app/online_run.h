@@ -16,6 +16,9 @@ struct SessionRun {
     const InputScript& script;
     std::size_t& nextEvent; // the script's next event; online its ticks count the session's
     RunOutputs& outputs;
+    // The number of the first frame before the start: the waiting screens' frames go on
+    // from the run's ticks so far, for --shot.
+    long long firstFrame = 1;
 };
 
 // Options for the session from the command line; false with why when --net-sim is wrong.

@@ -1,5 +1,6 @@
 #include "app/online_screens.h"
 
+#include "app/frame.h"
 #include "platform/gfx.h"
 #include "platform/window.h"
 #include "render/banner_box.h"
@@ -38,7 +39,7 @@ void drawSessionScreen(const std::string& title, const std::vector<std::string>&
         shadowed(line, 0, y, 1.8, white);
         y -= 0.4;
     }
-    windowPresent();
+    windowPresent(frameControl.capture, &frameControl.captureWidth, &frameControl.captureHeight);
 }
 
 void drawLinkLine(std::uint32_t roundTripMs, int rolledBack) {

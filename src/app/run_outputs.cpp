@@ -28,8 +28,29 @@ long long percentile(std::vector<std::int64_t> v, double p) {
 } // namespace
 
 bool RunOutputs::shotAt(long long tick) const {
-    return counting_ && std::any_of(options_.shots.begin(), options_.shots.end(),
-                                    [&](const TickFile& s) { return s.tick == tick; });
+    if (!counting_) return false;
+    for (std::size_t i = 0; i < options_.shots.size(); ++i)
+        if (options_.shots[i].tick == tick && !shotTaken_[i]) return true;
+    return false;
+}
+
+void RunOutputs::writeShots(long long tick) {
+    std::string error;
+    for (std::size_t i = 0; i < options_.shots.size(); ++i) {
+        const TickFile& s = options_.shots[i];
+        if (s.tick != tick || shotTaken_[i]) continue;
+        shotTaken_[i] = true;
+        if (!writePng(s.path, frameControl.captureWidth, frameControl.captureHeight, capture_,
+                      error)) {
+            std::fprintf(stderr, "torvel-arena: %s\n", error.c_str());
+            status_ = 1;
+        }
+    }
+}
+
+void RunOutputs::afterScreen(long long frame) {
+    if (counting_) writeShots(frame);
+    frameControl.capture = nullptr;
 }
 
 void RunOutputs::beforeTick(long long tick) {
@@ -39,15 +60,7 @@ void RunOutputs::beforeTick(long long tick) {
 void RunOutputs::afterTick(long long tick, std::int64_t workMicros) {
     workTimes_.push_back(workMicros);
     if (!counting_) return;
-    std::string error;
-    for (const TickFile& s : options_.shots) {
-        if (s.tick != tick) continue;
-        if (!writePng(s.path, frameControl.captureWidth, frameControl.captureHeight, capture_,
-                      error)) {
-            std::fprintf(stderr, "torvel-arena: %s\n", error.c_str());
-            status_ = 1;
-        }
-    }
+    writeShots(tick);
     for (const TickFile& d : options_.dumps) {
         if (d.tick == tick && !writeText(d.path, stateDumpJson(tick))) {
             std::fprintf(stderr, "torvel-arena: cannot write %s\n", d.path.c_str());

@@ -18,6 +18,10 @@ class RunOutputs {
     void afterTick(long long tick, std::int64_t workMicros);
     int status() const { return status_; }
     void printStats() const;
+    // A frame of a screen with no tick (online play's waiting screens): a shot due at
+    // `frame` is taken from it. Every shot is taken once, the first time its number comes.
+    void beforeScreen(long long frame) { beforeTick(frame); }
+    void afterScreen(long long frame);
     // Online, shots and dumps count the session's ticks: once it is over, no tick of the
     // play that follows is shot or dumped.
     void stopCounting() { counting_ = false; }
@@ -29,6 +33,8 @@ class RunOutputs {
     std::vector<std::int64_t> workTimes_;
     std::vector<std::string> statsLines_;
     std::vector<std::uint8_t> capture_;
+    std::vector<bool> shotTaken_ = std::vector<bool>(options_.shots.size());
+    void writeShots(long long tick);
     int status_ = 0;
     bool counting_ = true;
 };

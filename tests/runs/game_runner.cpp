@@ -94,13 +94,15 @@ GameRun runGameIn(const std::string& runDir, const std::string& args, bool windo
     return run;
 }
 
-BackgroundGame::BackgroundGame(const std::string& args) {
+BackgroundGame::BackgroundGame(const std::string& args, bool windowed) {
     const std::string base = outputBase();
     outPath_ = base + ".out";
     errPath_ = base + ".err";
-    const std::string command = gameCommand(TORVEL_RUN_DIR, args, false, outPath_, errPath_);
+    const std::string command = gameCommand(TORVEL_RUN_DIR, args, windowed, outPath_, errPath_);
+    // A group of its own, so that an end takes xvfb-run's server and the game with it.
     pid_ = fork();
     if (pid_ == 0) {
+        setpgid(0, 0);
         execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
@@ -108,7 +110,7 @@ BackgroundGame::BackgroundGame(const std::string& args) {
 
 BackgroundGame::~BackgroundGame() {
     if (pid_ > 0 && !done_) {
-        kill(pid_, SIGKILL);
+        kill(-pid_, SIGKILL);
         waitpid(pid_, nullptr, 0);
     }
     fs::remove(outPath_);
@@ -128,7 +130,7 @@ bool BackgroundGame::waitForOutput(const std::string& text, int timeoutMs) {
 }
 
 void BackgroundGame::signal(int sig) {
-    if (pid_ > 0 && !done_) kill(pid_, sig);
+    if (pid_ > 0 && !done_) kill(-pid_, sig);
 }
 
 GameRun BackgroundGame::finish(int timeoutMs) {
@@ -141,7 +143,7 @@ GameRun BackgroundGame::finish(int timeoutMs) {
             usleep(20 * 1000);
     }
     if (!done_) {
-        kill(pid_, SIGKILL);
+        kill(-pid_, SIGKILL);
         waitpid(pid_, &raw, 0);
         done_ = true;
         run.status = -2;

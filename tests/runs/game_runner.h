@@ -25,7 +25,7 @@ std::string copyOfRunDir(const std::string& name);
 // The game run in the background from the run directory (online play's two sides).
 class BackgroundGame {
   public:
-    explicit BackgroundGame(const std::string& args);
+    explicit BackgroundGame(const std::string& args, bool windowed = false);
     ~BackgroundGame();
     BackgroundGame(const BackgroundGame&) = delete;
     BackgroundGame& operator=(const BackgroundGame&) = delete;

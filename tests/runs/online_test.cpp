@@ -352,3 +352,34 @@ TEST(OnlinePlay, AHashThatDiffersStopsTheSessionAndKeepsTheReplayAndTheState) {
     const GameRun replay = runGame("--headless --replay " + dir + "/host.tvr");
     EXPECT_EQ(replay.status, 0) << replay.out << replay.err;
 }
+
+// Before the start each side shows its own screen, on the frames --shot counts from the
+// run's ticks so far: the host its port, the joiner where it connects.
+TEST(OnlinePlay, TheWaitingAndConnectingScreensAreShown) {
+    if (!xvfbAvailable()) GTEST_SKIP() << "no xvfb-run";
+    const std::string dir = scratchDir("online-screens");
+    std::ofstream(dir + "/host.txt") << hostStartup;
+    const std::string waiting = dir + "/waiting.png", connecting = dir + "/connecting.png";
+    {
+        BackgroundGame host("--host " + std::to_string(testPort(3) + 3) + " --script " + dir +
+                                "/host.txt --shot 40:" + waiting,
+                            true);
+        BackgroundGame joiner("--join 127.0.0.1:" + std::to_string(testPort(3) + 4) +
+                                  " --size 640x480 --shot 10:" + connecting,
+                              true);
+        for (int waited = 0; waited < 15000; waited += 100) {
+            if (std::filesystem::exists(waiting) && std::filesystem::exists(connecting)) break;
+            usleep(100 * 1000);
+        }
+    }
+    for (const std::string& path : {waiting, connecting}) {
+        SCOPED_TRACE(path);
+        const Picture shot = readPng(path);
+        ASSERT_TRUE(shot.ok());
+        EXPECT_EQ(shot.width, 640);
+        // The screen's dark blue in a corner, the title's band across the upper third.
+        const std::uint8_t* corner = shot.at(5, shot.height - 5);
+        EXPECT_EQ(corner[2], 60);
+        EXPECT_GT(shot.at(5, shot.height / 4)[2], corner[2]);
+    }
+}
