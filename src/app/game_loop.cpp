@@ -42,6 +42,8 @@ void pumpWindowEvents(bool scripted, TickInput& input) {
             input.keys.push_back({e.vk, 0});
         else if (e.kind == WindowEvent::FocusLost)
             releaseHeldKeys(input);
+        else if (e.kind == WindowEvent::DevicesChanged)
+            input.devicesChanged = true;
     }
 }
 
@@ -67,7 +69,7 @@ int runGame(const CommandLine& options) {
         }
         joyUseVirtual(true);
         for (int j = 0; j < 2; ++j)
-            if (script.joystickUsed[j]) joyVirtualPlug(j);
+            if (script.joystickUsed[j] && !script.pluggedLater[j]) joyVirtualPlug(j);
     } else if (options.headless) {
         joyUseVirtual(true);
     }

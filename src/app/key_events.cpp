@@ -64,7 +64,7 @@ void escape() {
     }
     if (inScene("BATALHA") && gs.pauseMenuOpen == 1) {
         if (gs.optionsScreen == "OPCOES-JOGO-1") {
-            if (gs.inputLock == 0) {
+            if (gs.inputLock == 0 && gs.controllerLost == 0) {
                 gs.pauseMenuOpen = 0;
                 gs.optionsScreen = "";
             }

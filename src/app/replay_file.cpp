@@ -32,7 +32,9 @@ struct Fnv {
 // new reading follows.
 enum : std::uint8_t { joyNone = 0, joySame = 1, joyNew = 2 };
 constexpr std::uint8_t keysFollow = 1 << 4, hashFollows = 1 << 5, wordsFollow = 1 << 6,
-                       knownFlags = 0x7F;
+                       devicesChanged = 1 << 7;
+// The flags each format version knows.
+constexpr std::uint8_t knownFlags[] = {0, 0x3F, 0x7F, 0xFF};
 
 void writeReading(ByteWriter& w, const JoyReading& j) {
     w.number(j.status);
@@ -54,7 +56,7 @@ bool sameReading(const JoyReading& a, const JoyReading& b) {
 }
 
 bool decodeBody(ByteReader& r, std::uint16_t format, Replay& out, std::string& error) {
-    const std::uint8_t known = format == 1 ? 0x3F : knownFlags;
+    const std::uint8_t known = knownFlags[format];
     std::uint8_t versionLength = 0;
     if (!r.number(versionLength)) return false;
     out.gameVersion.assign(versionLength, ' ');
@@ -121,6 +123,7 @@ bool decodeBody(ByteReader& r, std::uint16_t format, Replay& out, std::string& e
                 return false;
             }
         }
+        in.devicesChanged = (flags & devicesChanged) != 0;
         if (flags & wordsFollow) {
             in.session = true;
             if (!r.number(in.words[0]) || !r.number(in.words[1])) return false;
@@ -228,6 +231,7 @@ std::vector<std::uint8_t> encodeReplay(const Replay& replay) {
         const bool hash = nextHash < replay.hashes.size() && replay.hashes[nextHash].index == t;
         if (hash) flags |= hashFollows;
         if (in.session) flags |= wordsFollow;
+        if (in.devicesChanged) flags |= devicesChanged;
         w.number(flags);
         if (keyCount > 0) {
             w.number(static_cast<std::uint16_t>(keyCount));

@@ -11,9 +11,9 @@
 #include "app/tick_input.h"
 #include "shell/saved_state.h"
 
-// Version 2 adds online ticks (the two players' input words); version 1 files read as
-// they are.
-constexpr std::uint16_t replayFormatVersion = 2;
+// Version 2 adds online ticks (the two players' input words), version 3 the ticks before
+// which a joystick was plugged or unplugged; older files read as they are.
+constexpr std::uint16_t replayFormatVersion = 3;
 constexpr int replayHashInterval = 40;
 
 struct StoredHash {

@@ -14,5 +14,13 @@ void applyScriptEvent(const ScriptEvent& e, TickInput& input) {
     case ScriptEvent::JoyButton:
         joyVirtualButton(e.joystick - 1, static_cast<int>(e.value), e.down);
         break;
+    case ScriptEvent::JoyPlug:
+    case ScriptEvent::JoyUnplug:
+        if (e.kind == ScriptEvent::JoyPlug)
+            joyVirtualPlug(e.joystick - 1);
+        else
+            joyVirtualUnplug(e.joystick - 1);
+        input.devicesChanged = true;
+        break;
     }
 }

@@ -21,7 +21,8 @@ bool deliverKeys(const TickInput& input) {
     return true;
 }
 
-void runTick(const TickJoyReadings* playback) {
+void runTick(const TickInput& input, const TickJoyReadings* playback) {
+    if (input.devicesChanged) gs.joy1Status = gs.joy2Status = 0;
     beginTickReadings(playback);
     DXTimer1Timer();
     traceSceneIfChanged();
@@ -31,7 +32,7 @@ void runTick(const TickJoyReadings* playback) {
 
 bool advanceLiveTick(TickInput& input) {
     if (!deliverKeys(input)) return false;
-    runTick(nullptr);
+    runTick(input, nullptr);
     input.joys = tickReadings();
     return true;
 }
@@ -39,13 +40,13 @@ bool advanceLiveTick(TickInput& input) {
 bool advanceReplayedTick(const TickInput& input) {
     if (!deliverKeys(input)) return false;
     if (!input.session) {
-        runTick(&input.joys);
+        runTick(input, &input.joys);
         return true;
     }
     const std::array<InputSnapshot, 2> players{unpackInput(input.words[0]),
                                                unpackInput(input.words[1])};
     setSessionInputs(&players);
-    runTick(&input.joys);
+    runTick(input, &input.joys);
     setSessionInputs(nullptr);
     return true;
 }

@@ -18,6 +18,9 @@ struct KeyEvent {
 struct TickInput {
     std::vector<KeyEvent> keys;
     TickJoyReadings joys{};
+    // A joystick was plugged or unplugged before this tick: both are queried again at
+    // once, not only at the next probe.
+    bool devicesChanged = false;
     // An online tick: the two players' input words drive the fighters and the menus, and
     // no device is read.
     bool session = false;

@@ -6,6 +6,7 @@ void stopFight() {
     gs.effectTimers = {};
     gs.paused = 0;
     gs.pauseMenuOpen = 0;
+    gs.controllerLost = 0;
     gs.worldFrozen = 0;
     gs.hitStop = 0;
     gs.introTimer = 0;

@@ -25,7 +25,6 @@ using options::white;
 constexpr u8 backRow = 4;
 constexpr Rgb grey{150, 150, 150};
 
-
 // The chita print drifts one tile to the left and down every 50 ticks.
 void drawBackground() {
     drawGradientQuad({170, 70, 70}, {40, 20, 20}, 'V', -5, 2, 5, -4, depth, 255);

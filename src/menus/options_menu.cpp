@@ -201,8 +201,12 @@ struct MenuRow {
     void (*enter)();
 };
 
+// The fight does not go on without a player's lost joystick.
 void closeMenu() {
-    gs.pauseMenuOpen = 0;
+    if (gs.controllerLost == 0)
+        gs.pauseMenuOpen = 0;
+    else
+        gs.optionsScreen = "OPCOES-JOGO-1";
 }
 
 constexpr MenuRow battleMenuRows[] = {

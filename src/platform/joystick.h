@@ -17,10 +17,14 @@ std::uint32_t joyGetPos(int id, JoyInfo& info);
 // Scripted runs replace the real devices with virtual ones.
 void joyUseVirtual(bool on);
 void joyVirtualPlug(int id);
+void joyVirtualUnplug(int id);
 void joyVirtualUnplugAll();
 void joyVirtualAxis(int id, char axis, std::uint32_t value);
 void joyVirtualButton(int id, int button, bool down);
 
-// Real devices: open and close as SDL reports them.
+// Real devices: pads SDL knows the layout of (its own database, SDL_GAMECONTROLLERCONFIG,
+// and a gamecontrollerdb.txt in the settings folder or the working folder) read through
+// its game-controller layer, others raw; open and close as SDL reports them.
+void joyLoadMappings();
 void joyOpenDevices();
 void joyCloseDevices();

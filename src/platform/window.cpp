@@ -84,7 +84,7 @@ bool windowOpen(const std::string& title, int w, int h, bool runHeadless, std::s
     height = h;
     canvasSetEnabled(!headless);
     if (headless) return true;
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK) != 0) {
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK | SDL_INIT_GAMECONTROLLER) != 0) {
         error = std::string("cannot start SDL video: ") + SDL_GetError();
         return false;
     }
@@ -108,6 +108,7 @@ bool windowOpen(const std::string& title, int w, int h, bool runHeadless, std::s
     }
     SDL_GL_MakeCurrent(window, context);
     SDL_GL_SetSwapInterval(0);
+    joyLoadMappings();
     joyOpenDevices();
     return true;
 }
@@ -239,6 +240,7 @@ bool windowPollEvent(WindowEvent& e) {
     case SDL_JOYDEVICEADDED:
     case SDL_JOYDEVICEREMOVED:
         joyOpenDevices();
+        e.kind = WindowEvent::DevicesChanged;
         break;
     default:
         break;

@@ -8,7 +8,8 @@
 #include <vector>
 
 struct WindowEvent {
-    enum Kind { KeyDown, KeyUp, Quit, FocusGained, FocusLost, Other } kind = Other;
+    // DevicesChanged: a joystick or pad was plugged or unplugged (the slots are refilled).
+    enum Kind { KeyDown, KeyUp, Quit, FocusGained, FocusLost, DevicesChanged, Other } kind = Other;
     std::uint8_t vk = 0; // Windows virtual-key code, 0 if the key has none
     bool repeat = false;
 };

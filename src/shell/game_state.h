@@ -121,6 +121,10 @@ struct GameState {
     JoyInfo joy1Info, joy2Info;
     u32 joy1Status = 0, joy2Status = 0;
     f64 joystickProbeCounter = 0;
+    // Whether each joystick answered its last query, and the one (1 or 2) whose loss in
+    // a battle holds the pause until it is back or no player uses it (0: none).
+    Slots<u8, 2> joyPresent{};
+    u8 controllerLost = 0;
 
     // the one random generator
     u32 rngState = 0;
@@ -222,6 +226,8 @@ template <class V> void reflect(V& v, GameState& s) {
     v("worldFrozen", s.worldFrozen);
     v("hitStop", s.hitStop);
     v("firstHitDone", s.firstHitDone);
+    v("onlineSession", s.onlineSession);
+    v("rematchReady", s.rematchReady);
     v("cameraX", s.cameraX);
     v("cameraY", s.cameraY);
     v("cameraZ", s.cameraZ);
@@ -270,4 +276,6 @@ template <class V> void reflect(V& v, GameState& s) {
     v("joy1Status", s.joy1Status);
     v("joy2Status", s.joy2Status);
     v("joystickProbeCounter", s.joystickProbeCounter);
+    v("joyPresent", s.joyPresent);
+    v("controllerLost", s.controllerLost);
 }

@@ -84,7 +84,31 @@ void fillSnapshots(InputSnapshot& kb, InputSnapshot& joy1, InputSnapshot& joy2, 
     menu.button2 = kb.buttons[2] | joy1.buttons[2] | joy2.buttons[2];
 }
 
+bool humanUses(int joystick) {
+    for (int i = 1; i <= 2; ++i)
+        if (gs.fighter(i).isHuman == 1 && gs.fighter(i).inputDevice == joystick + 1) return true;
+    return false;
+}
+
+// A joystick whose last query found it is queried every tick; one that was missing only
+// when the probe (or a device change) clears its status. A player's joystick that goes
+// missing during a battle holds the battle.
+void queryJoystick(int j, u32& status, JoyInfo& info) {
+    if (status != 0) return;
+    status = readJoystick(j - 1, info);
+    u8& present = gs.joyPresent[static_cast<std::size_t>(j)];
+    const u8 now = status == 0 ? 1 : 0;
+    if (present == 1 && now == 0 && gs.sceneName == "BATALHA" && humanUses(j))
+        gs.controllerLost = static_cast<u8>(j);
+    present = now;
+}
+
 } // namespace
+
+bool controllerStillLost() {
+    const int j = gs.controllerLost;
+    return j != 0 && gs.joyPresent[static_cast<std::size_t>(j)] == 0 && humanUses(j);
+}
 
 InputSnapshot keyboardSnapshot(const Slots<KeyBinding, keyStateCount>& bindings,
                                const HeldKeys& held) {
@@ -127,8 +151,10 @@ void sampleInput() {
     if (gs.inputLock > 0) gs.inputLock -= 1;
     if (gs.inputLock < 0) gs.inputLock = 0;
 
-    if (!session && gs.joy1Status == 0) gs.joy1Status = readJoystick(0, gs.joy1Info);
-    if (!session && gs.joy2Status == 0) gs.joy2Status = readJoystick(1, gs.joy2Info);
+    if (!session) {
+        queryJoystick(1, gs.joy1Status, gs.joy1Info);
+        queryJoystick(2, gs.joy2Status, gs.joy2Info);
+    }
 
     switch (gs.controlMode) {
     case 1:

@@ -13,6 +13,10 @@ void latchPreviousInput();
 // Null goes back to the devices.
 void setSessionInputs(const std::array<InputSnapshot, 2>* players);
 
+// A player's joystick went missing in a battle (`controllerLost`) and is neither back nor
+// replaced by another device for that player.
+bool controllerStillLost();
+
 // One player's snapshot from the keys held under these bindings; from a joystick's
 // position; a joystick snapshot's buttons through its button map.
 InputSnapshot keyboardSnapshot(const Slots<KeyBinding, keyStateCount>& bindings,

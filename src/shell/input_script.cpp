@@ -80,6 +80,13 @@ bool parseInputScript(const std::string& text, const std::string& sourceName, In
                 e.axis = w[3][0];
                 if (!parseNumber(w[4], e.value) || e.value > 65535)
                     return fail("axis position must be 0..65535, not '" + w[4] + "'");
+            } else if ((w[3] == "plug" || w[3] == "unplug") && w.size() == 4) {
+                e.kind = w[3] == "plug" ? ScriptEvent::JoyPlug : ScriptEvent::JoyUnplug;
+                const bool first =
+                    std::none_of(out.events.begin(), out.events.end(),
+                                 [&](const ScriptEvent& o) { return o.joystick == e.joystick; });
+                if (first && e.kind == ScriptEvent::JoyPlug)
+                    out.pluggedLater[e.joystick - 1] = true;
             } else if (w[3] == "btn" && w.size() == 6) {
                 e.kind = ScriptEvent::JoyButton;
                 if (!parseNumber(w[4], e.value) || e.value < 1 || e.value > 10)
@@ -88,7 +95,8 @@ bool parseInputScript(const std::string& text, const std::string& sourceName, In
                     return fail("button state must be down or up, not '" + w[5] + "'");
                 e.down = w[5] == "down";
             } else {
-                return fail("expected 'joy J x V', 'joy J y V' or 'joy J btn B down|up'");
+                return fail("expected 'joy J x V', 'joy J y V', 'joy J btn B down|up', "
+                            "'joy J plug' or 'joy J unplug'");
             }
             out.joystickUsed[e.joystick - 1] = true;
             out.events.push_back(e);

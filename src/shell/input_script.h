@@ -7,7 +7,7 @@
 #include "shell/plain_data.h"
 
 struct ScriptEvent {
-    enum Kind { KeyDown, KeyUp, JoyAxis, JoyButton } kind = KeyDown;
+    enum Kind { KeyDown, KeyUp, JoyAxis, JoyButton, JoyPlug, JoyUnplug } kind = KeyDown;
     long long tick = 0; // applied before this tick runs
     u8 key = 0;         // virtual-key code
     int joystick = 0;   // 1 or 2
@@ -18,7 +18,10 @@ struct ScriptEvent {
 
 struct InputScript {
     std::vector<ScriptEvent> events; // in the order they apply
+    // The joysticks a script uses, plugged from its start unless its first event for
+    // one plugs it later.
     bool joystickUsed[2] = {false, false};
+    bool pluggedLater[2] = {false, false};
 };
 
 // Parses script text; on a malformed line returns false with a message naming it.

@@ -8,11 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "app/frame.h"
 #include "assets/config_file.h"
 #include "assets/textures.h"
 #include "battle_support.h"
 #include "menus/options_menu.h"
 #include "menus/scene_menus.h"
+#include "platform/joystick.h"
 #include "recording_gfx.h"
 #include "scratch_dir.h"
 
@@ -501,4 +503,54 @@ TEST(OptionsMenu, TheSaveQuestionOfTheTitleConfigurationLeavesForTheTitleMenu) {
     EXPECT_EQ(gs.optionsScreen, "OPCOES-ABERTURA") << "the list shows while it closes";
     EXPECT_EQ(gs.soundRequest, 20);
     EXPECT_FALSE(std::filesystem::exists("Config.dat"));
+}
+
+// A player's joystick that goes missing in a battle opens the pause, which "CONTINUAR"
+// cannot close until the joystick is back or the player takes another device.
+TEST(LostController, HoldsThePauseUntilTheJoystickIsBackOrReplaced) {
+    freshBattle();
+    frameControl.pace = false;
+    gs.fighter(2).isHuman = 0;
+    gs.controlMode = 2; // player 1 on joystick 1
+    joyUseVirtual(true);
+    joyVirtualUnplugAll();
+    joyVirtualPlug(0);
+    auto tick = [] {
+        DXTimer1Timer();
+        gs.menuInput = gs.menuInputPrev = {};
+    };
+    for (int t = 0; t < 3; ++t) tick();
+    EXPECT_EQ(gs.joyPresent[1], 1);
+    EXPECT_EQ(gs.controllerLost, 0);
+
+    joyVirtualUnplug(0);
+    tick();
+    EXPECT_EQ(gs.controllerLost, 1);
+    EXPECT_EQ(gs.pauseMenuOpen, 1);
+    EXPECT_EQ(gs.optionsScreen, "OPCOES-JOGO-1");
+    gs.inputLock = 0;
+    gs.menuCursor = 1;
+    tickPressing(Press::Confirm);
+    EXPECT_EQ(gs.pauseMenuOpen, 1) << "CONTINUAR waits for the joystick";
+    EXPECT_EQ(gs.optionsScreen, "OPCOES-JOGO-1") << "and the menu stays on screen";
+
+    // The player takes the keyboard: the fight may go on.
+    gs.controlMode = 1;
+    tick();
+    EXPECT_EQ(gs.controllerLost, 0);
+    gs.inputLock = 0;
+    gs.optionsScreen = "OPCOES-JOGO-1";
+    gs.menuCursor = 1;
+    tickPressing(Press::Confirm);
+    EXPECT_EQ(gs.pauseMenuOpen, 0);
+
+    // The computer's joystick, or one nobody uses, holds nothing.
+    joyVirtualPlug(1);
+    gs.joy2Status = 0;
+    tick();
+    joyVirtualUnplug(1);
+    tick();
+    EXPECT_EQ(gs.controllerLost, 0);
+    EXPECT_EQ(gs.pauseMenuOpen, 0);
+    joyUseVirtual(false);
 }

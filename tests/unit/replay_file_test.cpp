@@ -173,7 +173,7 @@ TEST(ReplayFile, RefusesWhatIsNotAGoodReplayWithWhatIsWrong) {
         {"cut in the state", with([](auto& b) { b.resize(200); }), "truncated"},
         {"cut before its end", with([](auto& b) { b.resize(b.size() - 20); }), "truncated"},
         {"checksum cut off", with([](auto& b) { b.resize(b.size() - 8); }), "truncated"},
-        {"newer format", with([](auto& b) { b[8] = 3; }), "format version 3"},
+        {"newer format", with([](auto& b) { b[8] = 4; }), "format version 4"},
         {"a flipped byte", with([](auto& b) { b[b.size() / 2] ^= 0x10; }), "damaged"},
         {"bytes after the end", with([](auto& b) {
              b.insert(b.end() - 8, 3, 0);
