@@ -34,6 +34,9 @@ const char* commandLineHelp() {
            "                   open the title screen, the game's menus\n"
            "  --size WxH       the display size with --title: 640x480, 800x600 (the\n"
            "                   default), 1024x768 or 1280x1024\n"
+           "  --fullscreen     start full screen at the desktop's resolution (F11 or\n"
+           "                   Alt+Enter switch, and the choice is kept; F12 saves a\n"
+           "                   screenshot in the pictures folder)\n"
            "  --headless       no window, no sound output, no frame pacing; the game runs\n"
            "                   the same code and reaches the same states\n"
            "  --seed N         seed the random generator with N (default: the clock)\n"
@@ -111,6 +114,8 @@ bool parseCommandLine(int argc, const char* const* argv, CommandLine& out, std::
             out.trace = true;
         } else if (arg == "--stats") {
             out.stats = true;
+        } else if (arg == "--fullscreen") {
+            out.fullscreen = true;
         } else if (arg == "--title") {
             out.title = true;
         } else if (arg == "--size") {

@@ -24,6 +24,7 @@ struct CommandLine {
     bool trace = false;
     bool stats = false;
     bool title = false;
+    bool fullscreen = false;
     u8 displaySize = 2; // 1..4: 640x480, 800x600, 1024x768, 1280x1024
     std::string poseSheetPath;
     int posesFirst = 1, posesLast = 221;

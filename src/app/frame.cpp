@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/scene_dispatch.h"
+#include "app/screenshot_notice.h"
 #include "platform/audio.h"
 #include "platform/canvas.h"
 #include "platform/clock.h"
@@ -100,6 +101,7 @@ void finishPicture(std::int64_t startMs) {
 
     if (creditLineShown()) drawCreditLine();
     if (frameControl.overlay) frameControl.overlay();
+    drawScreenshotNotice();
 
     if (frameControl.pace) {
         const std::int64_t waitStart = monotonicMicros();

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <thread>
 
+#include "app/display_control.h"
 #include "app/frame.h"
 #include "app/match_recording.h"
 #include "app/online_run.h"
@@ -27,7 +28,7 @@
 namespace {
 
 // Window events between ticks. In scripted runs the devices are the script's, so only
-// closing the window counts.
+// closing the window and the display's keys count.
 void pumpWindowEvents(bool scripted, TickInput& input) {
     WindowEvent e;
     while (windowPollEvent(e)) {
@@ -35,7 +36,7 @@ void pumpWindowEvents(bool scripted, TickInput& input) {
             gs.quitRequested = 1;
             return;
         }
-        if (scripted) continue;
+        if (handleDisplayEvent(e) || scripted) continue;
         if (e.kind == WindowEvent::KeyDown && e.vk != 0 && !e.repeat)
             input.keys.push_back({e.vk, 1});
         else if (e.kind == WindowEvent::KeyUp && e.vk != 0)
@@ -75,7 +76,8 @@ int runGame(const CommandLine& options) {
     }
 
     std::string error;
-    if (!windowOpen("TORVEL ARENA", 600, 450, options.headless, error)) {
+    if (!windowOpen("TORVEL ARENA", 600, 450, options.headless, error,
+                    fullscreenAtStart(options))) {
         std::fprintf(stderr, "torvel-arena: %s\n", error.c_str());
         return 1;
     }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <thread>
 
+#include "app/display_control.h"
 #include "app/frame.h"
 #include "app/online_screens.h"
 #include "app/script_events.h"
@@ -120,8 +121,9 @@ void showEnd(const OnlineSession& s) {
         WindowEvent e;
         bool leave = false;
         while (windowPollEvent(e))
-            leave = leave || e.kind == WindowEvent::Quit ||
-                    (e.kind == WindowEvent::KeyDown && !e.repeat);
+            leave = leave ||
+                    (!handleDisplayEvent(e) && (e.kind == WindowEvent::Quit ||
+                                                (e.kind == WindowEvent::KeyDown && !e.repeat)));
         if (leave) break;
         drawSessionScreen(title, lines);
         sleepUntil(nowMs() + frameMs);
@@ -191,7 +193,7 @@ int playSession(OnlineSession& session, LocalControls& local, const SessionRun& 
                 closed = true;
                 session.quit();
             }
-            if (scripted) continue;
+            if (handleDisplayEvent(e) || scripted) continue;
             if (e.kind == WindowEvent::FocusLost) local.releaseAll();
             if ((e.kind == WindowEvent::KeyDown && !e.repeat) || e.kind == WindowEvent::KeyUp)
                 if (e.vk != 0) keyEvent({e.vk, static_cast<u8>(e.kind == WindowEvent::KeyDown)});

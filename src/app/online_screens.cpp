@@ -1,6 +1,7 @@
 #include "app/online_screens.h"
 
 #include "app/frame.h"
+#include "app/screenshot_notice.h"
 #include "platform/gfx.h"
 #include "platform/window.h"
 #include "render/banner_box.h"
@@ -39,6 +40,7 @@ void drawSessionScreen(const std::string& title, const std::vector<std::string>&
         shadowed(line, 0, y, 1.8, white);
         y -= 0.4;
     }
+    drawScreenshotNotice();
     windowPresent(frameControl.capture, &frameControl.captureWidth, &frameControl.captureHeight);
 }
 

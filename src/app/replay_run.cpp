@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <thread>
 
+#include "app/display_control.h"
 #include "app/frame.h"
 #include "app/replay_file.h"
 #include "app/run_outputs.h"
@@ -46,7 +47,7 @@ struct Viewer {
         WindowEvent e;
         while (windowPollEvent(e)) {
             if (e.kind == WindowEvent::Quit) leave = true;
-            if (e.kind != WindowEvent::KeyDown || e.repeat) continue;
+            if (handleDisplayEvent(e) || e.kind != WindowEvent::KeyDown || e.repeat) continue;
             if (e.vk == vk::Escape) leave = true;
             if (e.vk == vk::Pause) paused = !paused;
             if (e.vk == vk::Space) {
@@ -81,7 +82,7 @@ int runReplay(const CommandLine& options) {
     }
 
     const bool windowed = !options.headless;
-    if (!windowOpen("TORVEL ARENA", 600, 450, !windowed, error)) {
+    if (!windowOpen("TORVEL ARENA", 600, 450, !windowed, error, fullscreenAtStart(options))) {
         std::fprintf(stderr, "torvel-arena: %s\n", error.c_str());
         return 1;
     }

@@ -8,6 +8,7 @@
 #include "app/startup.h"
 #include "platform/clock.h"
 #include "platform/png_writer.h"
+#include "platform/window.h"
 #include "shell/state_dump.h"
 
 namespace {
@@ -82,5 +83,11 @@ void RunOutputs::printStats() const {
     if (lastLoadingMicros > 0)
         std::printf("display set-up and loading (ms): %lld\n",
                     static_cast<long long>(lastLoadingMicros / 1000));
+    if (!windowIsHeadless()) {
+        int w = 0, h = 0;
+        windowAreaSize(w, h);
+        std::printf("display: window %dx%d%s, picture %dx%d\n", w, h,
+                    windowIsFullscreen() ? " full screen" : "", windowWidth(), windowHeight());
+    }
     for (const std::string& line : statsLines_) std::printf("%s\n", line.c_str());
 }

@@ -1,5 +1,5 @@
 // What a run writes as it goes: the --shot pictures and --dump states at their ticks,
-// and the work time of every tick for --stats.
+// and the work time of every tick for --stats, which also tells the window's size.
 #pragma once
 
 #include <cstdint>

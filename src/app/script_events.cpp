@@ -1,11 +1,13 @@
 #include "app/script_events.h"
 
+#include "app/display_control.h"
 #include "platform/joystick.h"
 
 void applyScriptEvent(const ScriptEvent& e, TickInput& input) {
     switch (e.kind) {
     case ScriptEvent::KeyDown:
     case ScriptEvent::KeyUp:
+        if (takeScriptDisplayKey(e.key, e.kind == ScriptEvent::KeyDown)) break;
         input.keys.push_back({e.key, static_cast<u8>(e.kind == ScriptEvent::KeyDown ? 1 : 0)});
         break;
     case ScriptEvent::JoyAxis:

@@ -9,6 +9,7 @@
 #include "platform/gfx.h"
 #include "platform/joystick.h"
 #include "platform/keys.h"
+#include "platform/offscreen_picture.h"
 
 namespace {
 
@@ -17,6 +18,9 @@ SDL_GLContext context = nullptr;
 bool headless = true;
 bool gameContext = false;
 bool focused = true;
+bool fullscreen = false;
+// The Return press of an Alt+Enter, whose release is not a key either.
+bool returnTaken = false;
 int width = 0, height = 0;
 
 std::uint8_t vkFromKeycode(SDL_Keycode k) {
@@ -76,9 +80,72 @@ std::uint8_t vkFromKeycode(SDL_Keycode k) {
     }
 }
 
+void areaSize(int& w, int& h) {
+    w = width;
+    h = height;
+    if (window) SDL_GL_GetDrawableSize(window, &w, &h);
+}
+
+// Into the back buffer, read back before the swap, when the game draws straight there.
+void readBackBuffer(std::vector<std::uint8_t>& rgb, GLenum buffer) {
+    const std::size_t row = static_cast<std::size_t>(width) * 3;
+    std::vector<std::uint8_t> raw(row * static_cast<std::size_t>(height));
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadBuffer(buffer);
+    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, raw.data());
+    rgb.resize(raw.size());
+    for (int y = 0; y < height; ++y)
+        std::copy(raw.begin() + static_cast<std::ptrdiff_t>(row * (height - 1 - y)),
+                  raw.begin() + static_cast<std::ptrdiff_t>(row * (height - y)),
+                  rgb.begin() + static_cast<std::ptrdiff_t>(row * y));
+}
+
+void readPicture(std::vector<std::uint8_t>& rgb, GLenum buffer) {
+    if (offscreenActive())
+        offscreenRead(rgb);
+    else
+        readBackBuffer(rgb, buffer);
+}
+
+// The picture into the window and the swap; drawing then goes on into the picture.
+void show() {
+    if (offscreenActive()) {
+        int w = 0, h = 0;
+        areaSize(w, h);
+        offscreenShow(w, h);
+    }
+    SDL_GL_SwapWindow(window);
+    offscreenBind();
+}
+
+void showAgain() {
+    if (offscreenActive()) show();
+}
+
+// Display keys are taken here; every other key goes on to the game.
+bool displayKey(const SDL_KeyboardEvent& key, WindowEvent& e) {
+    const SDL_Keycode k = key.keysym.sym;
+    const bool enter = k == SDLK_RETURN || k == SDLK_KP_ENTER;
+    if (key.type == SDL_KEYUP) {
+        if (enter && returnTaken) {
+            returnTaken = false;
+            return true;
+        }
+        return k == SDLK_F11 || k == SDLK_F12;
+    }
+    if (enter && (key.keysym.mod & KMOD_ALT))
+        returnTaken = true;
+    else if (k != SDLK_F11 && k != SDLK_F12)
+        return false;
+    if (!key.repeat)
+        e.kind = k == SDLK_F12 ? WindowEvent::Screenshot : WindowEvent::ToggleFullscreen;
+    return true;
+}
+
 } // namespace
 
-bool windowOpen(const std::string& title, int w, int h, bool runHeadless, std::string& error) {
+bool windowOpen(const std::string& title, int w, int h, bool runHeadless, std::string& error,
+                bool startFullscreen) {
     headless = runHeadless;
     width = w;
     height = h;
@@ -96,7 +163,8 @@ bool windowOpen(const std::string& title, int w, int h, bool runHeadless, std::s
     SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 0);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h,
-                              SDL_WINDOW_OPENGL | SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN);
+                              SDL_WINDOW_OPENGL | SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN |
+                                  SDL_WINDOW_RESIZABLE);
     if (!window) {
         error = std::string("cannot create the window: ") + SDL_GetError();
         return false;
@@ -108,14 +176,20 @@ bool windowOpen(const std::string& title, int w, int h, bool runHeadless, std::s
     }
     SDL_GL_MakeCurrent(window, context);
     SDL_GL_SetSwapInterval(0);
+    if (offscreenStart()) {
+        offscreenResize(w, h);
+        offscreenBind();
+    }
     joyLoadMappings();
     joyOpenDevices();
+    windowSetFullscreen(startFullscreen);
     return true;
 }
 
 void windowClose() {
     if (headless) return;
     joyCloseDevices();
+    offscreenStop();
     if (context) SDL_GL_DeleteContext(context);
     if (window) SDL_DestroyWindow(window);
     context = nullptr;
@@ -130,10 +204,38 @@ bool windowIsHeadless() {
 void windowSetSize(int w, int h) {
     width = w;
     height = h;
-    if (window) {
-        SDL_SetWindowSize(window, w, h);
-        SDL_PumpEvents();
+    if (!window) return;
+    offscreenResize(w, h);
+    offscreenBind();
+    if (!fullscreen) SDL_SetWindowSize(window, w, h);
+    SDL_PumpEvents();
+}
+
+void windowSetFullscreen(bool on) {
+    if (!window || on == fullscreen) return;
+    fullscreen = on;
+    SDL_Rect bounds;
+    if (on && SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(window), &bounds) == 0) {
+        // Where no window manager grants full screen, the borderless window covers the
+        // display by itself.
+        SDL_SetWindowPosition(window, bounds.x, bounds.y);
+        SDL_SetWindowSize(window, bounds.w, bounds.h);
     }
+    SDL_SetWindowFullscreen(window, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    if (!on) {
+        SDL_SetWindowSize(window, width, height);
+        windowCenter();
+    }
+    SDL_PumpEvents();
+    showAgain();
+}
+
+bool windowIsFullscreen() {
+    return fullscreen;
+}
+
+void windowAreaSize(int& w, int& h) {
+    areaSize(w, h);
 }
 
 int screenWidth() {
@@ -151,7 +253,7 @@ int screenHeight() {
 }
 
 void windowCenter() {
-    if (!window) return;
+    if (!window || fullscreen) return;
     int left = static_cast<int>(std::lround(screenWidth() / 2.0 - width / 2.0));
     int top = static_cast<int>(std::lround(screenHeight() / 2.0 - height / 2.0));
     SDL_SetWindowPosition(window, left, top);
@@ -179,30 +281,27 @@ bool windowGameContextReady() {
 void windowRefresh() {
     if (headless) return;
     canvasCompose(width, height, true);
-    SDL_GL_SwapWindow(window);
+    show();
 }
 
 void windowPresent(std::vector<std::uint8_t>* capture, int* capWidth, int* capHeight) {
     if (headless) return;
     canvasCompose(width, height, !gameContext);
     if (capture) {
-        int w = width, h = height;
-        SDL_GL_GetDrawableSize(window, &w, &h);
-        std::vector<std::uint8_t> raw(static_cast<std::size_t>(w) * h * 3);
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glReadBuffer(GL_BACK);
-        glReadPixels(0, 0, w, h, GL_RGB, GL_UNSIGNED_BYTE, raw.data());
-        capture->resize(raw.size());
-        const std::size_t row = static_cast<std::size_t>(w) * 3;
-        for (int y = 0; y < h; ++y)
-            std::copy(raw.begin() + static_cast<std::ptrdiff_t>(row * (h - 1 - y)),
-                      raw.begin() + static_cast<std::ptrdiff_t>(row * (h - y)),
-                      capture->begin() + static_cast<std::ptrdiff_t>(row * y));
-        if (capWidth) *capWidth = w;
-        if (capHeight) *capHeight = h;
+        readPicture(*capture, GL_BACK);
+        if (capWidth) *capWidth = width;
+        if (capHeight) *capHeight = height;
     }
-    SDL_GL_SwapWindow(window);
+    show();
     if (gameContext) canvasClear();
+}
+
+bool windowReadPicture(std::vector<std::uint8_t>& rgb, int& w, int& h) {
+    if (!window) return false;
+    readPicture(rgb, GL_FRONT);
+    w = width;
+    h = height;
+    return true;
 }
 
 bool windowHasFocus() {
@@ -220,11 +319,13 @@ bool windowPollEvent(WindowEvent& e) {
         e.kind = WindowEvent::Quit;
         break;
     case SDL_KEYDOWN:
+        if (displayKey(ev.key, e)) break;
         e.kind = WindowEvent::KeyDown;
         e.vk = vkFromKeycode(ev.key.keysym.sym);
         e.repeat = ev.key.repeat != 0;
         break;
     case SDL_KEYUP:
+        if (displayKey(ev.key, e)) break;
         e.kind = WindowEvent::KeyUp;
         e.vk = vkFromKeycode(ev.key.keysym.sym);
         break;
@@ -232,6 +333,12 @@ bool windowPollEvent(WindowEvent& e) {
         if (ev.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
             focused = true;
             e.kind = WindowEvent::FocusGained;
+            showAgain();
+        } else if (ev.window.event == SDL_WINDOWEVENT_EXPOSED ||
+                   ev.window.event == SDL_WINDOWEVENT_SHOWN ||
+                   ev.window.event == SDL_WINDOWEVENT_RESTORED ||
+                   ev.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+            showAgain();
         } else if (ev.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
             focused = false;
             e.kind = WindowEvent::FocusLost;

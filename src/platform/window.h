@@ -1,6 +1,9 @@
 // The game's one window: borderless, titled, with an OpenGL context (double buffer,
 // 24 colour bits, 16 depth bits, no vsync). In headless runs no window exists and every
 // call here keeps only the numbers (sizes) so the game runs the same code.
+// The game draws its picture at its own size (windowSetSize); the window, resized by the
+// player or full screen at the desktop's size, shows it scaled to fit with its aspect
+// kept, between black bars (offscreen_picture.h).
 #pragma once
 
 #include <cstdint>
@@ -8,20 +11,39 @@
 #include <vector>
 
 struct WindowEvent {
-    // DevicesChanged: a joystick or pad was plugged or unplugged (the slots are refilled).
-    enum Kind { KeyDown, KeyUp, Quit, FocusGained, FocusLost, DevicesChanged, Other } kind = Other;
+    // The display's keys are never keys of the game: F11 and Alt+Enter come as
+    // ToggleFullscreen, F12 as Screenshot, and their releases as Other. DevicesChanged:
+    // a joystick or pad was plugged or unplugged (the slots are refilled).
+    enum Kind {
+        KeyDown,
+        KeyUp,
+        Quit,
+        FocusGained,
+        FocusLost,
+        ToggleFullscreen,
+        Screenshot,
+        DevicesChanged,
+        Other
+    } kind = Other;
     std::uint8_t vk = 0; // Windows virtual-key code, 0 if the key has none
     bool repeat = false;
 };
 
-bool windowOpen(const std::string& title, int width, int height, bool headless, std::string& error);
+bool windowOpen(const std::string& title, int width, int height, bool headless, std::string& error,
+                bool fullscreen = false);
 void windowClose();
 bool windowIsHeadless();
 
+// The picture's size; a window that is not full screen takes it too.
 void windowSetSize(int width, int height);
 void windowCenter();
 int windowWidth();
 int windowHeight();
+// Full screen at the desktop's resolution, or back to a window of the picture's size.
+void windowSetFullscreen(bool on);
+bool windowIsFullscreen();
+// The window's client area in pixels as it is now (the picture's size when headless).
+void windowAreaSize(int& width, int& height);
 int screenWidth();
 int screenHeight();
 
@@ -37,5 +59,10 @@ void windowRefresh();
 void windowPresent(std::vector<std::uint8_t>* capture = nullptr, int* capWidth = nullptr,
                    int* capHeight = nullptr);
 
+// The picture last shown (RGB, top row first, at the picture's size), read between
+// frames; false when there is none (headless).
+bool windowReadPicture(std::vector<std::uint8_t>& rgb, int& width, int& height);
+
 bool windowHasFocus();
+// Focus gained, an uncovered or resized window show the last picture again at once.
 bool windowPollEvent(WindowEvent& event);

@@ -58,16 +58,16 @@ namespace {
 // scratch folder: a run never touches the real ones.
 std::string gameCommand(const std::string& runDir, const std::string& args, bool windowed,
                         const std::string& outPath, const std::string& errPath) {
-    const fs::path home =
-        fs::temp_directory_path() / ("torvel-run-tests-" + std::to_string(getpid())) / "home";
-    for (const char* sub : {"config", "data", "cache", "state", "runtime"})
+    const fs::path home = playerHome();
+    for (const char* sub : {"config", "data", "cache", "state", "runtime", "pictures"})
         fs::create_directories(home / sub);
     fs::permissions(home / "runtime", fs::perms::owner_all, fs::perm_options::replace);
     const std::string h = home.string();
     std::string command = "cd '" + runDir + "' && SDL_AUDIODRIVER=dummy HOME='" + h +
                           "' XDG_CONFIG_HOME='" + h + "/config' XDG_DATA_HOME='" + h +
                           "/data' XDG_CACHE_HOME='" + h + "/cache' XDG_STATE_HOME='" + h +
-                          "/state' XDG_RUNTIME_DIR='" + h + "/runtime' exec ";
+                          "/state' XDG_RUNTIME_DIR='" + h + "/runtime' XDG_PICTURES_DIR='" + h +
+                          "/pictures' exec ";
     if (windowed) command += "xvfb-run -a -s '-screen 0 1280x1024x24' ";
     return command + "./torvel-arena " + args + " >'" + outPath + "' 2>'" + errPath + "'";
 }
@@ -80,6 +80,11 @@ std::string outputBase() {
 }
 
 } // namespace
+
+std::string playerHome() {
+    return (fs::temp_directory_path() / ("torvel-run-tests-" + std::to_string(getpid())) / "home")
+        .string();
+}
 
 GameRun runGameIn(const std::string& runDir, const std::string& args, bool windowed) {
     const std::string base = outputBase();

@@ -14,6 +14,9 @@ struct GameRun {
     std::string err;
 };
 
+// The HOME of every run, with its XDG folders: config, data, cache, state, runtime and
+// pictures (XDG_PICTURES_DIR).
+std::string playerHome();
 // A fresh scratch folder for one test.
 std::string scratchDir(const std::string& name);
 std::string writeScript(const std::string& dir, const std::string& text);
