@@ -30,6 +30,7 @@ const char* commandLineHelp() {
            "\n"
            "Options:\n"
            "  --help           show this text and exit\n"
+           "  --version        print the game's version and exit\n"
            "  --title          skip the start-up choice screens: set up the display and\n"
            "                   open the title screen, the game's menus\n"
            "  --size WxH       the display size with --title: 640x480, 800x600 (the\n"
@@ -108,6 +109,8 @@ bool parseCommandLine(int argc, const char* const* argv, CommandLine& out, std::
         std::string_view v;
         if (arg == "--help" || arg == "-h") {
             out.help = true;
+        } else if (arg == "--version") {
+            out.version = true;
         } else if (arg == "--headless") {
             out.headless = true;
         } else if (arg == "--trace") {

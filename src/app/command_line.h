@@ -15,6 +15,7 @@ struct TickFile {
 
 struct CommandLine {
     bool help = false;
+    bool version = false;
     bool headless = false;
     std::optional<u32> seed;
     std::string scriptPath;

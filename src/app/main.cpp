@@ -2,6 +2,7 @@
 
 #include "app/command_line.h"
 #include "app/game_loop.h"
+#include "app/startup.h"
 
 int main(int argc, char** argv) {
     CommandLine options;
@@ -9,6 +10,10 @@ int main(int argc, char** argv) {
     if (!parseCommandLine(argc, argv, options, error)) {
         std::fprintf(stderr, "torvel-arena: %s\n", error.c_str());
         return 2;
+    }
+    if (options.version) {
+        std::printf("torvel-arena %s\n", gameVersion);
+        return 0;
     }
     if (options.help) {
         std::fputs(commandLineHelp(), stdout);

@@ -1,6 +1,8 @@
 // The start-up sequence driven by scripts, read back through the trace and state dumps.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "game_runner.h"
 
 TEST(StartupFlow, FiveScreensLeadToTheVersusPresentation) {
@@ -81,4 +83,25 @@ TEST(StartupFlow, HelpListsTheHarnessOptions) {
     for (const char* option :
          {"--headless", "--seed", "--script", "--ticks", "--dump", "--shot", "--trace", "--stats"})
         EXPECT_NE(run.out.find(option), std::string::npos) << option;
+}
+
+// The command line answers in one line: the version, or what is wrong with an option.
+TEST(CommandLineRun, VersionAndBadOptionsAnswerInOneLine) {
+    const GameRun version = runGame("--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "torvel-arena 2.2\n");
+    struct Case {
+        const char* args;
+        const char* named;
+    } cases[] = {{"--frobnicate", "--frobnicate"},
+                 {"--seed -4", "--seed"},
+                 {"--input-delay 9", "--input-delay"},
+                 {"--join nowhere", "--join"}};
+    for (const Case& c : cases) {
+        const GameRun run = runGame(c.args);
+        EXPECT_EQ(run.status, 2) << c.args;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        EXPECT_NE(run.err.find(c.named), std::string::npos) << run.err;
+        EXPECT_TRUE(run.out.empty()) << c.args;
+    }
 }

@@ -91,6 +91,15 @@ TEST(CommandLine, TitleTakesOneOfTheFourSizes) {
     }
 }
 
+TEST(CommandLine, VersionIsAnOptionOfItsOwn) {
+    const char* argv[] = {"torvel-arena", "--version"};
+    CommandLine c;
+    std::string error;
+    ASSERT_TRUE(parseCommandLine(2, argv, c, error)) << error;
+    EXPECT_TRUE(c.version);
+    EXPECT_FALSE(c.help);
+}
+
 TEST(CommandLine, ReadsTheOnlineOptions) {
     const char* host[] = {"torvel-arena", "--host",  "7000", "--input-delay", "0",
                           "--net-sim",    "delay=60"};
