@@ -1,11 +1,11 @@
 #include "app/replay_store.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <tuple>
 #include <vector>
 
+#include "platform/player_folders.h"
 #include "platform/utf8.h"
 #include "shell/rosters.h"
 
@@ -54,12 +54,8 @@ std::string_view rosterName(const std::array<std::string_view, N>& r, int i) {
 } // namespace
 
 std::string replayFolder() {
-    const char* data = std::getenv("XDG_DATA_HOME");
-    if (data && *data) return (fs::path(data) / "torvel-arena" / "replays").string();
-    const char* home = std::getenv("HOME");
-    if (home && *home)
-        return (fs::path(home) / ".local" / "share" / "torvel-arena" / "replays").string();
-    return {};
+    const std::string base = playerFolder("XDG_DATA_HOME", ".local/share");
+    return base.empty() ? base : (fs::path(base) / "replays").string();
 }
 
 std::string replayFileName(std::tm when, int fighter1, int fighter2, int arena) {
@@ -76,25 +72,16 @@ std::string storeMatchReplay(const Replay& replay, std::string& error) {
         error = "no folder for replays (neither XDG_DATA_HOME nor HOME is set)";
         return {};
     }
-    std::error_code ec;
-    fs::create_directories(folder, ec);
-    if (ec) {
-        error = "cannot create " + folder;
-        return {};
-    }
     const GameState& g = replay.start->game;
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
     const std::string name =
         replayFileName(local, g.fighters[1].character, g.fighters[2].character, g.arena);
-    fs::path path = fs::path(folder) / name;
-    for (int n = 2; fs::exists(path, ec); ++n)
-        path = fs::path(folder) /
-               (name.substr(0, name.size() - 4) + "-" + std::to_string(n) + extension);
-    if (!writeReplayFile(path.string(), replay, error)) return {};
+    const std::string path = freeFilePath(folder, name, error);
+    if (path.empty() || !writeReplayFile(path, replay, error)) return {};
     pruneReplays(folder, replaysKept);
-    return path.string();
+    return path;
 }
 
 void pruneReplays(const std::string& folder, std::size_t keep) {

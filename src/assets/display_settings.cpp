@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "assets/settings_folder.h"
+#include "platform/player_folders.h"
 
 namespace fs = std::filesystem;
 

@@ -3,8 +3,9 @@
 #include <SDL.h>
 
 #include <array>
-#include <cstdlib>
 #include <string>
+
+#include "platform/player_folders.h"
 
 namespace {
 
@@ -101,13 +102,9 @@ bool isOpen(SDL_JoystickID id) {
 void joyLoadMappings() {
     // SDL reads SDL_GAMECONTROLLERCONFIG itself; a database file beside the settings adds
     // pads SDL does not know.
-    std::string folder;
-    if (const char* c = std::getenv("XDG_CONFIG_HOME"); c && *c)
-        folder = std::string(c) + "/torvel-arena/";
-    else if (const char* h = std::getenv("HOME"); h && *h)
-        folder = std::string(h) + "/.config/torvel-arena/";
+    const std::string folder = settingsFolder();
     if (!folder.empty())
-        SDL_GameControllerAddMappingsFromFile((folder + "gamecontrollerdb.txt").c_str());
+        SDL_GameControllerAddMappingsFromFile((folder + "/gamecontrollerdb.txt").c_str());
     SDL_GameControllerAddMappingsFromFile("gamecontrollerdb.txt");
 }
 

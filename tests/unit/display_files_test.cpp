@@ -10,7 +10,7 @@
 
 #include "app/screenshot_file.h"
 #include "assets/display_settings.h"
-#include "assets/settings_folder.h"
+#include "platform/player_folders.h"
 #include "scratch_dir.h"
 
 namespace fs = std::filesystem;
