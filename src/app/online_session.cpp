@@ -190,14 +190,16 @@ void OnlineSession::recordConfirmed() {
     std::uint32_t frontier = std::min(core_->remoteKnownUntil(), core_->tick());
     if (tickLimit_) frontier = std::min(frontier, *tickLimit_);
     while (confirmed_ < frontier) {
-        const std::uint32_t t = confirmed_;
+        const std::uint32_t t = confirmed_++;
+        // The replay's hashes fall on checked ticks: the check's hash serves both.
+        std::optional<std::uint64_t> checked;
+        if (confirmed_ % checkEvery == 0) checked = checkpoint(confirmed_);
         recorder_.add(core_->inputOf(t), [&] {
             std::uint64_t h = 0;
+            if (checked) return *checked;
             core_->confirmedHashBefore(t + 1, h);
             return h;
         });
-        ++confirmed_;
-        if (confirmed_ % checkEvery == 0) checkpoint(confirmed_);
     }
 }
 
@@ -230,7 +232,7 @@ void OnlineSession::sendInputs() {
     link_.send(NetChannel::Inputs, encodePacket(p));
 }
 
-void OnlineSession::checkpoint(std::uint32_t u) {
+std::optional<std::uint64_t> OnlineSession::checkpoint(std::uint32_t u) {
     const bool send = u % sendHashEvery == 0;
     std::uint64_t hash = 0;
     auto copy = send ? std::make_unique<SavedState>() : nullptr;
@@ -238,15 +240,16 @@ void OnlineSession::checkpoint(std::uint32_t u) {
         hash = stateHash();
         if (copy) saveState(*copy);
     });
-    if (!seen) return;
+    if (!seen) return std::nullopt;
     if (u % traceHashEvery == 0) traceEvent("net " + std::to_string(u) + " " + hex(hash));
-    if (!send) return;
+    if (!send) return hash;
     NetPacket p = packet(PacketKind::Hash);
     p.tick = u;
     p.hash = hash;
     link_.send(NetChannel::Control, encodePacket(p));
     ours_.push_back({u, hash, std::move(copy)});
     if (ours_.size() > checksKept) ours_.pop_front();
+    return hash;
 }
 
 void OnlineSession::compareHashes() {

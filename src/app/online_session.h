@@ -85,7 +85,8 @@ class OnlineSession {
     void beginPlay(int inputDelay);
     void sendInputs();
     void recordConfirmed();
-    void checkpoint(std::uint32_t u);
+    // The hash of the state before confirmed tick u, checked; none when out of reach.
+    std::optional<std::uint64_t> checkpoint(std::uint32_t u);
     void compareHashes();
     void desync(const Check& check);
     void finish(SessionEnd why, const std::string& text, const char* byeWord);
