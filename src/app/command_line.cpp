@@ -25,8 +25,10 @@ bool parseTickFile(std::string_view text, TickFile& out) {
 
 const char* commandLineHelp() {
     return "Usage: torvel-arena [options]\n"
-           "TORVEL ARENA, a one-on-one fighting game. Run it from the folder that holds its\n"
-           "data folders (Personagens, Cenarios, Posicoes, Sons).\n"
+           "TORVEL ARENA, a one-on-one fighting game. Its data folders (Personagens,\n"
+           "Cenarios, Posicoes, Sons) lie beside the program, or in ../share/torvel-arena\n"
+           "when installed; the settings (Config.dat) then go to\n"
+           "$XDG_CONFIG_HOME/torvel-arena (~/.config/torvel-arena), else beside the program.\n"
            "\n"
            "Options:\n"
            "  --help           show this text and exit\n"

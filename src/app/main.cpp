@@ -3,6 +3,7 @@
 #include "app/command_line.h"
 #include "app/game_loop.h"
 #include "app/startup.h"
+#include "platform/game_folders.h"
 
 int main(int argc, char** argv) {
     CommandLine options;
@@ -19,5 +20,6 @@ int main(int argc, char** argv) {
         std::fputs(commandLineHelp(), stdout);
         return 0;
     }
+    useGameFolders(locateOwnGameFolders());
     return runGame(options);
 }

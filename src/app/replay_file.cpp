@@ -10,6 +10,7 @@
 #include "app/byte_stream.h"
 #include "app/startup.h"
 #include "app/state_packing.h"
+#include "platform/game_folders.h"
 
 namespace {
 
@@ -334,7 +335,7 @@ std::uint64_t gameContentHash(const std::string& runDir, const std::string& prog
 }
 
 std::uint64_t thisGameContentHash() {
-    static const std::uint64_t hash = gameContentHash("", "/proc/self/exe");
+    static const std::uint64_t hash = gameContentHash(gameFolders().data, "/proc/self/exe");
     return hash;
 }
 

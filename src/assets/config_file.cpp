@@ -3,15 +3,16 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <vector>
 
+#include "platform/game_folders.h"
 #include "shell/game_state.h"
 
 namespace {
 
-constexpr const char* fileName = "Config.dat";
 constexpr int savedKeyStates = 11; // up, down, left, right, buttons 1..7
 
 std::string line(long long v) {
@@ -60,14 +61,19 @@ void setConfigWritesHeld(bool held) {
 
 bool saveConfig() {
     if (writesHeld) return true;
+    const std::string path = configFilePath();
+    if (path.empty()) return false;
+    // The settings folder of an installed game is made on the first save.
+    std::error_code ec;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
     const std::string text = configText();
-    const std::string temporary = std::string(fileName) + ".tmp";
+    const std::string temporary = path + ".tmp";
     std::FILE* f = std::fopen(temporary.c_str(), "wb");
     if (!f) return false;
     bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
     ok = std::fflush(f) == 0 && ok;
     ok = std::fclose(f) == 0 && ok;
-    if (!ok || std::rename(temporary.c_str(), fileName) != 0) {
+    if (!ok || std::rename(temporary.c_str(), path.c_str()) != 0) {
         std::remove(temporary.c_str());
         return false;
     }
@@ -128,7 +134,9 @@ bool applyConfigText(const std::string& text) {
 }
 
 bool loadConfig() {
-    std::ifstream f(fileName, std::ios::binary);
+    const std::string path = configFilePath();
+    if (path.empty()) return false;
+    std::ifstream f(path, std::ios::binary);
     if (!f) return false;
     std::ostringstream s;
     s << f.rdbuf();

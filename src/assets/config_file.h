@@ -6,8 +6,9 @@
 
 // The file's bytes for the current settings.
 std::string configText();
-// Writes "Config.dat" in the working directory through a temporary file and a rename, so
-// a crash never leaves half a file. False if it could not be written.
+// Writes "Config.dat" in the settings folder (platform/game_folders.h), made when missing,
+// through a temporary file and a rename, so a crash never leaves half a file. False if it
+// could not be written.
 bool saveConfig();
 // Replays and re-simulated ticks run the player's save again without writing the file
 // (the save counts as done): watching a match never changes the player's settings.

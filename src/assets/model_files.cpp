@@ -5,6 +5,7 @@
 #include "assets/data_lines.h"
 #include "assets/textures.h"
 #include "platform/canvas.h"
+#include "platform/game_folders.h"
 #include "platform/gfx.h"
 #include "platform/window.h"
 #include "shell/game_state.h"
@@ -135,7 +136,7 @@ ReadResult readModelFile(ModelFamily family, int number) {
     if (number < 1 || number > slots) return ReadResult::Missing;
     const std::string name = modelFileName(family, number);
     DataLines file;
-    if (!fileExists(name) || !file.open(name)) {
+    if (!fileExists(dataPath(name)) || !file.open(dataPath(name))) {
         reportMissingFile(upperCase(name));
         return ReadResult::Missing;
     }

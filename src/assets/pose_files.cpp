@@ -1,6 +1,7 @@
 #include "assets/pose_files.h"
 
 #include "assets/data_lines.h"
+#include "platform/game_folders.h"
 #include "shell/game_state.h"
 #include "shell/scene_change.h"
 
@@ -60,7 +61,7 @@ bool readPoseLines(int n, DataLines& lines) {
 // Reads pose n into the table; false when the file is malformed.
 bool readPose(int n) {
     DataLines lines;
-    if (!lines.open(poseFileName(n))) {
+    if (!lines.open(dataPath(poseFileName(n)))) {
         reportMissing(n);
         return true;
     }
@@ -86,7 +87,7 @@ std::string poseErrorName(int number) {
 void loadPoses() {
     bool reading = true;
     for (int n = 1; n <= poseCount; ++n) {
-        if (!fileExists(poseFileName(n))) {
+        if (!fileExists(dataPath(poseFileName(n)))) {
             reportMissing(n);
             reading = false;
             continue;

@@ -6,6 +6,7 @@
 #include "assets/data_lines.h"
 #include "platform/audio.h"
 #include "platform/canvas.h"
+#include "platform/game_folders.h"
 #include "platform/window.h"
 #include "shell/game_state.h"
 #include "shell/scene_change.h"
@@ -17,7 +18,8 @@ void loadSounds(int w, int h) {
         std::snprintf(name, sizeof name, "Sons/Som-%02d.wav", n);
         canvasText(w / 2 - 160, h / 2 + 200, name, CanvasColor{255, 255, 255});
         windowRefresh();
-        if (fileExists(name) && waveAppendFile(WaveList::Sounds, name)) continue;
+        const std::string path = dataPath(name);
+        if (fileExists(path) && waveAppendFile(WaveList::Sounds, path)) continue;
         enterErrorScene("ARQUIVO  " + upperCase(name) + "  NÃO FOI ENONTRADO",
                         "VERIFIQUE SE O ARQUIVO EXISTE.",
                         "VERIFIQUE SE O CAMINHO DO ARQUIVO ESTA CORRETO.",

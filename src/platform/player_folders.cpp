@@ -7,7 +7,8 @@ namespace fs = std::filesystem;
 
 std::string playerFolder(const char* variable, const char* fallbackUnderHome) {
     const char* base = std::getenv(variable);
-    if (base && *base) return (fs::path(base) / "torvel-arena").string();
+    // A relative base is not a folder of the desktop's: it is ignored.
+    if (base && fs::path(base).is_absolute()) return (fs::path(base) / "torvel-arena").string();
     const char* home = std::getenv("HOME");
     if (home && *home) return (fs::path(home) / fallbackUnderHome / "torvel-arena").string();
     return {};

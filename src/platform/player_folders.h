@@ -1,5 +1,5 @@
 // The player's own folders, as the desktop keeps them: each is $VARIABLE/torvel-arena, or
-// ~/FALLBACK/torvel-arena when the variable is unset or empty; empty when HOME is unset
+// ~/FALLBACK/torvel-arena when the variable is unset, empty or relative; empty when HOME is unset
 // too. A folder may not exist yet.
 #pragma once
 
