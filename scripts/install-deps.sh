@@ -10,6 +10,7 @@ packages=(
   libenet-dev
   libgtest-dev libbenchmark-dev
   xvfb xauth
+  desktop-file-utils appstream dpkg-dev file
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -52,24 +52,35 @@ GameRun runGame(const std::string& args, bool windowed) {
     return runGameIn(TORVEL_RUN_DIR, args, windowed);
 }
 
+std::string playerHome() {
+    return (fs::temp_directory_path() / ("torvel-run-tests-" + std::to_string(getpid())) / "home")
+        .string();
+}
+
 namespace {
 
-// The shell command that runs the game from `runDir` with the player's folders in a
-// scratch folder: a run never touches the real ones.
-std::string gameCommand(const std::string& runDir, const std::string& args, bool windowed,
-                        const std::string& outPath, const std::string& errPath) {
+// The scratch home, its folders made.
+std::string madePlayerHome() {
     const fs::path home = playerHome();
     for (const char* sub : {"config", "data", "cache", "state", "runtime", "pictures"})
         fs::create_directories(home / sub);
     fs::permissions(home / "runtime", fs::perms::owner_all, fs::perm_options::replace);
-    const std::string h = home.string();
-    std::string command = "cd '" + runDir + "' && SDL_AUDIODRIVER=dummy HOME='" + h +
+    return home.string();
+}
+
+// The shell command that runs `program` from `workDir` with the player's folders in a
+// scratch folder: a run never touches the real ones.
+std::string gameCommand(const std::string& workDir, const std::string& program,
+                        const std::string& args, bool windowed, const std::string& outPath,
+                        const std::string& errPath) {
+    const std::string h = madePlayerHome();
+    std::string command = "cd '" + workDir + "' && SDL_AUDIODRIVER=dummy HOME='" + h +
                           "' XDG_CONFIG_HOME='" + h + "/config' XDG_DATA_HOME='" + h +
                           "/data' XDG_CACHE_HOME='" + h + "/cache' XDG_STATE_HOME='" + h +
                           "/state' XDG_RUNTIME_DIR='" + h + "/runtime' XDG_PICTURES_DIR='" + h +
                           "/pictures' exec ";
     if (windowed) command += "xvfb-run -a -s '-screen 0 1280x1024x24' ";
-    return command + "./torvel-arena " + args + " >'" + outPath + "' 2>'" + errPath + "'";
+    return command + "'" + program + "' " + args + " >'" + outPath + "' 2>'" + errPath + "'";
 }
 
 std::string outputBase() {
@@ -79,17 +90,11 @@ std::string outputBase() {
         .string();
 }
 
-} // namespace
-
-std::string playerHome() {
-    return (fs::temp_directory_path() / ("torvel-run-tests-" + std::to_string(getpid())) / "home")
-        .string();
-}
-
-GameRun runGameIn(const std::string& runDir, const std::string& args, bool windowed) {
+GameRun runIn(const std::string& workDir, const std::string& program, const std::string& args,
+              bool windowed) {
     const std::string base = outputBase();
     const std::string outPath = base + ".out", errPath = base + ".err";
-    int raw = std::system(gameCommand(runDir, args, windowed, outPath, errPath).c_str());
+    int raw = std::system(gameCommand(workDir, program, args, windowed, outPath, errPath).c_str());
     GameRun run;
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     run.out = slurp(outPath);
@@ -99,11 +104,23 @@ GameRun runGameIn(const std::string& runDir, const std::string& args, bool windo
     return run;
 }
 
+} // namespace
+
+GameRun runGameIn(const std::string& runDir, const std::string& args, bool windowed) {
+    return runIn(runDir, "./torvel-arena", args, windowed);
+}
+
+GameRun runProgramIn(const std::string& workDir, const std::string& program,
+                     const std::string& args) {
+    return runIn(workDir, program, args, false);
+}
+
 BackgroundGame::BackgroundGame(const std::string& args, bool windowed) {
     const std::string base = outputBase();
     outPath_ = base + ".out";
     errPath_ = base + ".err";
-    const std::string command = gameCommand(TORVEL_RUN_DIR, args, windowed, outPath_, errPath_);
+    const std::string command =
+        gameCommand(TORVEL_RUN_DIR, "./torvel-arena", args, windowed, outPath_, errPath_);
     // A group of its own, so that an end takes xvfb-run's server and the game with it.
     pid_ = fork();
     if (pid_ == 0) {

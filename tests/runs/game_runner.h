@@ -24,6 +24,9 @@ GameRun runGame(const std::string& args, bool windowed = false);
 // The same from another folder: a copy of the run directory that a test may damage.
 GameRun runGameIn(const std::string& runDir, const std::string& args, bool windowed = false);
 std::string copyOfRunDir(const std::string& name);
+// Any build of the game (`program`, an absolute path) run from the working folder `workDir`.
+GameRun runProgramIn(const std::string& workDir, const std::string& program,
+                     const std::string& args);
 
 // The game run in the background from the run directory (online play's two sides).
 class BackgroundGame {

@@ -10,6 +10,7 @@ struct Outputs {
     std::string pictures; // the pictures the build embeds in the game
     std::string previews; // PNG copies of every picture, to look at
     std::string run;      // the run directory with the data folders
+    std::string icons;    // the desktop icon, NxN/torvel-arena.png
 };
 
 // Saves one of the game's pictures under its name ("Icone001.tga", "Cenario007.jpg"):
@@ -34,3 +35,4 @@ void makeSounds(const Outputs& out);            // Sons/Som-01..31.wav
 void makePartModels(const Outputs& out);        // Personagens/Personagem-001..032.cgo
 void makeArenaModels(const Outputs& out);       // Cenarios/Cenario-001..044.cgo
 void makePoses(const Outputs& out);             // Posicoes/Pos0001..0221.pos
+void makeAppIcons(const Outputs& out);          // the desktop icon at 48, 128 and 256 pixels
