@@ -11,6 +11,7 @@
 #include "fight/command_steps.h"
 #include "fight/commands.h"
 #include "fight/fighter_setup.h"
+#include "held_input.h"
 #include "shell/rng.h"
 #include "shell/rosters.h"
 #include "test_support.h"
@@ -36,24 +37,6 @@ void twoFighters() {
     gs.fighter(2).opponentSide = "ESQ";
     gs.fighterGap = 3;
     gs.introTimer = 0;
-}
-
-// Sets a fighter's flags as the input sampling does for a tick in which `held` is down:
-// U D L R for the stick, digits for buttons 1..9. Last tick's flags become the previous ones.
-void hold(int index, std::string_view held) {
-    personagem& f = gs.fighter(index);
-    f.inUpPrev = f.inUp;
-    f.inDownPrev = f.inDown;
-    f.inLeftPrev = f.inLeft;
-    f.inRightPrev = f.inRight;
-    f.inButtonsPrev = f.inButtons;
-    auto has = [&](char c) -> u8 { return held.find(c) != std::string_view::npos ? 1 : 0; };
-    f.inUp = has('U');
-    f.inDown = has('D');
-    f.inLeft = has('L');
-    f.inRight = has('R');
-    for (std::size_t b = 1; b <= 9; ++b) f.inButtons[b] = has(static_cast<char>('0' + b));
-    f.inButtons[10] = 0;
 }
 
 void ticks(int index, std::initializer_list<std::string_view> sequence) {

@@ -36,7 +36,7 @@ constexpr BodyPartRow parts[] = {
 
 constexpr MoveListRow moves[7] = {
     {"GOLPE-1", "236S"},
-    {"GOLPE-2", "636S"},
+    {"GOLPE-2", "623S"},
     {"GOLPE-3", "214S"},
     {"GOLPE-4", "646S"},
     {"GOLPE-5", "A214S"},

@@ -32,7 +32,7 @@ constexpr BodyPartRow parts[] = {
 };
 
 constexpr MoveListRow moves[7] = {
-    {"GOLPE-1", "236S"},           {"GOLPE-2", "636S"},  {"GOLPE-3", "214C"},
+    {"GOLPE-1", "236S"},           {"GOLPE-2", "623S"},  {"GOLPE-3", "214C"},
     {"GOLPE-4", "236C"},           {"GOLPE-5", "A214S"}, {"fSUPER GOLPE-1", "236236S"},
     {"fSUPER GOLPE-2", "214214C"},
 };
