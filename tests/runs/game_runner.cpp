@@ -1,5 +1,6 @@
 #include "game_runner.h"
 
+#include <gtest/gtest.h>
 #include <png.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -22,11 +23,26 @@ std::string slurp(const std::string& path) {
     return s.str();
 }
 
+// This process's scratch folders: the runs' home and each test's own.
+fs::path scratchRoot() {
+    return fs::temp_directory_path() / ("torvel-run-tests-" + std::to_string(getpid()));
+}
+
+// The scratch folders go when the tests are over, passed or failed.
+class ScratchCleanup : public ::testing::Environment {
+  public:
+    void TearDown() override {
+        std::error_code ec;
+        fs::remove_all(scratchRoot(), ec);
+    }
+};
+[[maybe_unused]] ::testing::Environment* const scratchCleanup =
+    ::testing::AddGlobalTestEnvironment(new ScratchCleanup);
+
 } // namespace
 
 std::string scratchDir(const std::string& name) {
-    fs::path dir =
-        fs::temp_directory_path() / ("torvel-run-tests-" + std::to_string(getpid())) / name;
+    fs::path dir = scratchRoot() / name;
     fs::remove_all(dir);
     fs::create_directories(dir);
     return dir.string();
@@ -53,8 +69,7 @@ GameRun runGame(const std::string& args, bool windowed) {
 }
 
 std::string playerHome() {
-    return (fs::temp_directory_path() / ("torvel-run-tests-" + std::to_string(getpid())) / "home")
-        .string();
+    return (scratchRoot() / "home").string();
 }
 
 namespace {
