@@ -154,7 +154,7 @@ void shakeOffDizziness(CpuTick& c) {
 } // namespace
 
 void cpuStep(int index) {
-    CpuTick c{index, gs.fighter(index), gs.fighter(3 - index), cpuLevel(gs.difficulty)};
+    CpuTick c{index, gs.fighter(index), gs.fighter(3 - index), cpuLevel(cpuDifficulty(index))};
     weigh(c);
     coolDown(c);
     cpuPerceive(index);

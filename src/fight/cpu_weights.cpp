@@ -25,6 +25,13 @@ const CpuLevel& cpuLevel(u8 difficulty) {
     return levels[row];
 }
 
+std::array<u8, 3> cpuLevelOverride{};
+
+u8 cpuDifficulty(int index) {
+    const u8 own = cpuLevelOverride[static_cast<std::size_t>(index)];
+    return own != 0 ? own : gs.difficulty;
+}
+
 f64& cpuWeight(personagem& f, CpuWeight w) {
     return f.cpuWeights[static_cast<std::size_t>(w)];
 }

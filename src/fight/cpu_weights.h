@@ -32,6 +32,13 @@ struct CpuLevel {
 // The row of a difficulty; 0 (never chosen) and values past 5 take the nearest row.
 const CpuLevel& cpuLevel(u8 difficulty);
 
+// A difficulty for one side's computer in place of the game's, by fighter index 1..2; 0
+// leaves the game's. Outside the game state and never set by the game: only tools that
+// pit one level against another set it.
+extern std::array<u8, 3> cpuLevelOverride;
+// The difficulty fighter `index`'s computer plays at.
+u8 cpuDifficulty(int index);
+
 f64& cpuWeight(personagem& f, CpuWeight w);
 
 // True with p per cent: never at 0, always at 100, otherwise when 10 p >= random(1000).

@@ -14,6 +14,7 @@
 #include "fight/fighter_update.h"
 #include "match/battle_scene.h"
 #include "shell/rng.h"
+#include "shell/state_dump.h"
 
 namespace {
 
@@ -135,6 +136,32 @@ TEST(CpuWeights, AComputerOpponentKeepsItsOwnDamage) {
     EXPECT_DOUBLE_EQ(person().damageScale, 1.0);
     cpuStep(1);
     EXPECT_DOUBLE_EQ(person().damageScale, 1.1);
+}
+
+// A tool's per-side level plays that side at its own level, outside the game state: set to
+// the game's difficulty, or unset, the fight is the game's own, hash for hash.
+TEST(CpuWeights, APerSideLevelOverridePlaysThatSideOnlyAndLeavesTheGameAlone) {
+    auto fight = [](std::array<u8, 3> levels) {
+        cpuBattle(2, 4.0, 11);
+        person().isHuman = 0;
+        cpuLevelOverride = levels;
+        for (int t = 0; t < 400; ++t) battleScene();
+        cpuLevelOverride = {};
+        return stateHash();
+    };
+    const std::uint64_t game = fight({});
+    EXPECT_EQ(fight({0, 2, 2}), game);
+    EXPECT_NE(fight({0, 5, 0}), game);
+
+    cpuBattle(2, 4.0);
+    person().isHuman = 0;
+    cpuLevelOverride = {0, 5, 0};
+    cpuStep(1);
+    cpuStep(2);
+    cpuLevelOverride = {};
+    EXPECT_EQ(person().cpuWeights, cpuLevel(5).weights);
+    EXPECT_EQ(cpu().cpuWeights, cpuLevel(2).weights);
+    EXPECT_EQ(gs.difficulty, 2);
 }
 
 TEST(CpuWeights, IntroInvisibleAndDizzyOpponentsChangeTheWeights) {
