@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -104,6 +105,62 @@ const Pattern patterns[] = {
      [](long long t, const personagem&) {
          const long long k = t % 40;
          return press(4, k == 8, {.up = k < 2, .forward = k < 2});
+     }},
+    // Beyond the suite: the patterns a new player tries next. The strong punch every 5
+    // keeps the player attacking without a break, which once stalled the top levels in
+    // their guard.
+    {"fwd-sp5", "forward + strong punch every 5", "SOCO-FORTE",
+     [](long long t, const personagem&) { return press(3, t % 5 == 0, {.forward = true}); }},
+    {"lk6", "weak kick every 6", "CHUTE-FRACO",
+     [](long long t, const personagem&) { return press(2, t % 6 == 0); }},
+    {"crouch-lp6", "crouching weak punch every 6", "SOCO-FRACO-AGACHADO",
+     [](long long t, const personagem&) { return press(1, t % 6 == 0, {.down = true}); }},
+    {"fwd-lk6", "forward + weak kick every 6", "CHUTE-FRACO",
+     [](long long t, const personagem&) { return press(2, t % 6 == 0, {.forward = true}); }},
+    {"fwd-sk8", "forward + strong kick every 8 (kick throw)", "AGARRAR-CHUTE",
+     [](long long t, const personagem&) { return press(4, t % 8 == 0, {.forward = true}); }},
+    {"sweep14", "crouching strong kick every 14", "CHUTE-FORTE-AGACHADO",
+     [](long long t, const personagem&) { return press(4, t % 14 == 0, {.down = true}); }},
+    {"sp10", "strong punch every 10", "SOCO-FORTE",
+     [](long long t, const personagem&) { return press(3, t % 10 == 0); }},
+    {"back-jab6", "back + weak punch every 6", "SOCO-FRACO",
+     [](long long t, const personagem&) { return press(1, t % 6 == 0, {.back = true}); }},
+    {"fwd-jab-sp", "forward, weak punch then strong punch every 10", "SOCO-FORTE",
+     [](long long t, const personagem&) {
+         const long long k = t % 10;
+         return press(k == 0 ? 1 : 3, k == 0 || k == 4, {.forward = true});
+     }},
+    // Weak punch and kick together every 20 from 2 ticks of forward.
+    {"launch20", "launcher (strong punch and kick) every 20", "GOLPE-COMBO-AEREO",
+     [](long long t, const personagem&) {
+         Pad p = press(3, t % 20 == 0, {.forward = t % 20 < 6});
+         p.buttons[4] = t % 20 == 0;
+         return p;
+     }},
+    // Forward, down, down-forward and the punch: the anti-air, every 20.
+    {"antiair20", "anti-air (623+weak punch) every 20", "GOLPE-ANTI-AEREO-FRACO",
+     [](long long t, const personagem&) {
+         const long long k = t % 20;
+         if (k == 0) return Pad{.forward = true};
+         if (k == 1) return Pad{.down = true};
+         return press(1, k == 2, {.down = k == 2, .forward = k == 2});
+     }},
+    // Only jumps in from close, the kick late.
+    {"jumpin-close", "jump-in strong kick from close, every 30", "CHUTE-FORTE-AR",
+     [](long long t, const personagem& self) {
+         const long long k = t % 30;
+         const bool close = std::abs(self.posX - gs.fighter(2).posX) < 3;
+         if (!close && k < 2) return Pad{.forward = true};
+         return press(4, k == 12, {.up = k < 2, .forward = k < 2});
+     }},
+    // Every button and direction from a fixed scramble of the tick: a masher.
+    {"mash", "random buttons and directions", "",
+     [](long long t, const personagem&) {
+         const auto h = static_cast<unsigned>((t * 2654435761u) >> 7);
+         Pad p{.up = (h & 31) == 0, .down = (h & 7) == 1, .back = (h & 12) == 4,
+               .forward = (h & 12) == 8};
+         p.buttons[1 + (h >> 8) % 4] = (h >> 4) % 3 == 0;
+         return p;
      }},
 };
 // clang-format on
@@ -462,6 +519,9 @@ void printVersusTable(const Options& o, const std::vector<Job>& jobs,
     std::puts("");
 }
 
+// The pattern tables' first column.
+constexpr int patternWidth = 48;
+
 void printPatternTable(const Options& o, const std::vector<Job>& jobs,
                        const std::vector<MatchResult>& results) {
     std::map<std::pair<int, u8>, Cell> cells;
@@ -474,12 +534,12 @@ void printPatternTable(const Options& o, const std::vector<Job>& jobs,
                 "   the pattern's wins / matches and the median length in seconds of fighting.\n\n",
                 o.seeds);
     Line head;
-    head.left("pattern", 38);
+    head.left("pattern", patternWidth);
     for (u8 l : o.levels) head.right(levelNames[l], levelWidth);
     head.print();
     for (int p : o.patterns) {
         Line row;
-        row.left(patterns[static_cast<std::size_t>(p)].description, 38);
+        row.left(patterns[static_cast<std::size_t>(p)].description, patternWidth);
         for (u8 l : o.levels) {
             const Cell& c = cells[{p, l}];
             row.right(printed("%d/%d %5ss", c.wins, c.matches, seconds(median(c.lengths)).c_str()),
@@ -490,14 +550,14 @@ void printPatternTable(const Options& o, const std::vector<Job>& jobs,
 
     std::puts("\n   Starts of the pattern's own move per match (that its timing lands):\n");
     Line moves;
-    moves.left("pattern", 14).left("move", 24);
+    moves.left("pattern", 14).left("move", patternWidth - 14);
     for (u8 l : o.levels) moves.right(levelNames[l], levelWidth);
     moves.print();
     for (int p : o.patterns) {
         const Pattern& pattern = patterns[static_cast<std::size_t>(p)];
         if (pattern.move.empty()) continue;
         Line row;
-        row.left(pattern.key, 14).left(pattern.move, 24);
+        row.left(pattern.key, 14).left(pattern.move, patternWidth - 14);
         for (u8 l : o.levels) {
             const Cell& c = cells[{p, l}];
             row.right(printed("%.1f", static_cast<double>(c.moveStarts) / std::max(1, c.matches)),

@@ -8,6 +8,7 @@
 #include "fight/cpu_attacks.h"
 #include "fight/cpu_choices.h"
 #include "fight/cpu_perception.h"
+#include "fight/cpu_reading.h"
 #include "fight/cpu_weights.h"
 #include "fight/fight_hooks.h"
 #include "shell/game_state.h"
@@ -110,6 +111,7 @@ void walk(CpuTick& c) {
         f.cpuMoveTimer = c.level.moveTimerBase + random(c.level.moveTimerSpread);
     }
     if (f.cpuMoveTimer > 0) f.cpuMoveTimer -= 1;
+    cpuKeepSpacing(c);
 
     const f64 d = f.cpuDistance;
     if (std::abs(d - f.cpuWantedDistance) > 1 && !(f.anim == "AUMENTAR-PODER") &&
@@ -157,7 +159,9 @@ void cpuStep(int index) {
     CpuTick c{index, gs.fighter(index), gs.fighter(3 - index), cpuLevel(cpuDifficulty(index))};
     weigh(c);
     coolDown(c);
+    if (c.level.reading > 0) cpuRead(c);
     cpuPerceive(index);
+    if (c.level.reading > 0) cpuReweigh(c);
     grab(c);
     roll(c);
     guard(c);
@@ -166,6 +170,7 @@ void cpuStep(int index) {
     jump(c);
     charge(c);
     cpuAttacks(c);
+    cpuAnswer(c);
     shakeOffDizziness(c);
     cpuItems(index);
     if (c.f.cpuCooldown == 0 && !(c.o.anim == "SOFRE-COMBO-AEREO")) cpuSpecials(index);

@@ -27,6 +27,7 @@ struct CpuLevel {
     f64 humanDamageScale;              // a human opponent's damage
     u8 moveTimerBase, moveTimerSpread; // wanted distance kept base + random(spread) ticks
     f64 dizzyShake;                    // extra "TONTO" frames per tick
+    f64 reading;                       // how strongly it answers the opponent's habits
 };
 
 // The row of a difficulty; 0 (never chosen) and values past 5 take the nearest row.

@@ -36,6 +36,23 @@ struct Acertos {
     Name hitType;
 };
 
+// What the computer at its two top levels remembers of its opponent's habits: each score
+// grows when the habit shows and fades by a fixed share every tick, so it tells what the
+// opponent kept doing over the last seconds. Unused below those levels, where it stays
+// all zero and adds nothing to the state hash.
+struct CpuReading {
+    f64 throws = 0;      // throw attempts, and strong blows started while walking in
+    f64 jabs = 0;        // quick ground blows started
+    f64 jumpIns = 0;     // ticks spent jumping toward the computer
+    f64 turtling = 0;    // ticks spent guarding or crouched without attacking
+    f64 punishTimer = 0; // ticks left to strike back after the opponent's blow ended
+
+    static constexpr bool hashedOnlyWhenUsed = true;
+    bool used() const {
+        return throws != 0 || jabs != 0 || jumpIns != 0 || turtling != 0 || punishTimer != 0;
+    }
+};
+
 struct personagem {
     u8 isHuman = 0;
     u8 blackParts = 0;
@@ -126,6 +143,7 @@ struct personagem {
     f64 cpuMoveTimer = 0, cpuCooldown = 0, cpuCooldownReset = 0;
     // move, guard, dodge, grab, run, attack, special, airCombo, item: percent per tick
     std::array<f64, 9> cpuWeights{};
+    CpuReading cpuReading;
 };
 
 // Field lists, for dumps and the state hash. Keep in record order.
@@ -303,4 +321,13 @@ template <class V> void reflect(V& v, personagem& f) {
     v("cpuCooldown", f.cpuCooldown);
     v("cpuCooldownReset", f.cpuCooldownReset);
     v("cpuWeights", f.cpuWeights);
+    v("cpuReading", f.cpuReading);
+}
+
+template <class V> void reflect(V& v, CpuReading& r) {
+    v("throws", r.throws);
+    v("jabs", r.jabs);
+    v("jumpIns", r.jumpIns);
+    v("turtling", r.turtling);
+    v("punishTimer", r.punishTimer);
 }

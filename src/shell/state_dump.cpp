@@ -65,6 +65,10 @@ struct Hasher {
         } else if constexpr (IsSequence<T>::value) {
             for (auto& e : v) value(e);
         } else {
+            // A record that says so counts only once it is in use, so that adding it left
+            // the hashes of states that never use it as they were.
+            if constexpr (requires { T::hashedOnlyWhenUsed; })
+                if (!v.used()) return;
             reflect(*this, v);
         }
     }

@@ -270,6 +270,7 @@ TEST(CpuGuard, GuardsHighOrLowByTheBlowAsOftenAsTheDifficultySays) {
     const int trials = 4000;
     for (const Case& c : cases) {
         cpuBattle(c.difficulty, 2.5, 5);
+        gs.fighterGap = 0.9; // the blow reaches: the top levels let one that cannot pass
         personAttacks(c.hitType, c.windowOpen);
         const auto seen = decisions(trials);
         const std::string other =
