@@ -5,32 +5,14 @@
 #include <map>
 #include <string>
 
-#include "battle_support.h"
-#include "fight/fight_hooks.h"
+#include "cpu_support.h"
 #include "shell/state_dump.h"
 
 namespace {
 
-personagem& person() {
-    return gs.fighter(1);
-}
-personagem& cpu() {
-    return gs.fighter(2);
-}
-
-// TORVEL played by a person at x 0, SEU BRANDOLIM played by the computer `distance` to
-// the right, both standing still in the fight phase, and the computer free to act.
+// The computer `distance` to the right of the person, their bodies `gap` apart.
 void readingBattle(u8 difficulty, f64 distance, f64 gap, u32 seed = 3) {
-    freshBattle(seed);
-    gs.difficulty = difficulty;
-    gs.introTimer = 0;
-    cpu().isHuman = 0;
-    person().posX = 0;
-    cpu().posX = distance;
-    person().facing = "DIR";
-    cpu().facing = "ESQ";
-    person().opponentSide = "DIR";
-    cpu().opponentSide = "ESQ";
+    cpuBattle(difficulty, distance, seed);
     gs.fighterGap = gap;
 }
 
@@ -40,21 +22,6 @@ void personStarts(std::string_view before, std::string_view anim) {
     cpu().cpuFoeFrame = 5;
     person().anim = anim;
     person().frame = 0;
-}
-
-// Runs the computer's step `trials` times from the state as it is now, the generator
-// running on from trial to trial; counts the animations it ends in.
-std::map<std::string, int> decisions(int trials) {
-    const GameState start = gs;
-    std::map<std::string, int> seen;
-    for (int t = 0; t < trials; ++t) {
-        const u32 rng = gs.rngState;
-        gs = start;
-        gs.rngState = rng;
-        cpuStep(2);
-        ++seen[std::string(cpu().anim.view())];
-    }
-    return seen;
 }
 
 int count(const std::map<std::string, int>& seen, std::initializer_list<const char*> names) {
@@ -202,13 +169,7 @@ TEST(CpuAnswers, ABlowOutOfReachIsNotGuarded) {
     } cases[] = {{5, 0.6, true}, {5, 2.0, false}, {4, 2.0, false}, {3, 2.0, true}};
     for (const Case& c : cases) {
         readingBattle(c.level, 2.5, c.gap);
-        person().anim = "SOCO-FORTE"; // TORVEL's reaches a gap of 1.2
-        person().attacking = 1;
-        person().frame = 3;
-        person().hits[1].damage = 5;
-        person().hits[1].firstFrame = 2;
-        person().hits[1].lastFrame = 5;
-        person().hits[1].hitType = "ALTO-2";
+        personAttacks("ALTO-2"); // TORVEL's strong punch reaches a gap of 1.2
         cpu().cpuFoeAnim = "SOCO-FORTE";
         cpu().cpuFoeFrame = 2;
         const int n = count(decisions(400), guards);
