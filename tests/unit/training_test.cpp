@@ -244,7 +244,7 @@ TEST(TrainingRoom, ResetsPutBothFightersInPlaceAndF5RepeatsTheLast) {
     }
 }
 
-TEST(TrainingRoom, EscOpensTheTrainingMenuAndF5WaitsWhileItIsOpen) {
+TEST(TrainingRoom, EscOpensAndClosesTheTrainingMenuAndF5WaitsWhileItIsOpen) {
     freshTraining();
     FormKeyDown(vk::Escape);
     EXPECT_EQ(gs.pauseMenuOpen, 1);
@@ -253,6 +253,16 @@ TEST(TrainingRoom, EscOpensTheTrainingMenuAndF5WaitsWhileItIsOpen) {
     dummy().posX = x + 1;
     FormKeyDown(vk::F1 + 4);
     EXPECT_DOUBLE_EQ(dummy().posX, x + 1);
+
+    // ESC from the move list goes back to the training menu's row that leads there; ESC
+    // on the training menu closes it.
+    gs.optionsScreen = "LISTA-GOLPES";
+    gs.inputLock = 0;
+    FormKeyDown(vk::Escape);
+    EXPECT_EQ(gs.optionsScreen, "OPCOES-TREINO");
+    EXPECT_EQ(gs.menuCursor, 7);
+    FormKeyDown(vk::Escape);
+    EXPECT_EQ(gs.pauseMenuOpen, 0);
 
     // Outside training ESC opens the pause menu and F5 does nothing.
     freshBattle();
