@@ -3,6 +3,8 @@
 #include <string_view>
 
 #include "app/startup.h"
+#include "fight/training_room.h"
+#include "fight/training_rules.h"
 #include "platform/keys.h"
 #include "render/screen_effects.h"
 #include "shell/game_state.h"
@@ -42,6 +44,11 @@ constexpr MenuBack battleMenuBack[] = {
     {"SALVAR-CONFIGURACOES", "OPCOES-JOGO-2", 7},
 };
 
+// The training menu's one screen beyond it.
+constexpr MenuBack trainingMenuBack[] = {
+    {"LISTA-GOLPES", "OPCOES-TREINO", 7},
+};
+
 constexpr MenuBack configurationMenuBack[] = {
     {"CONFIGURAR-CONTROLES", "OPCOES-ABERTURA", 6},
     {"VOLUME", "OPCOES-ABERTURA", 7},
@@ -63,11 +70,13 @@ void escape() {
         return;
     }
     if (inScene("BATALHA") && gs.pauseMenuOpen == 1) {
-        if (gs.optionsScreen == "OPCOES-JOGO-1") {
+        if (gs.optionsScreen == "OPCOES-JOGO-1" || gs.optionsScreen == "OPCOES-TREINO") {
             if (gs.inputLock == 0 && gs.controllerLost == 0) {
                 gs.pauseMenuOpen = 0;
                 gs.optionsScreen = "";
             }
+        } else if (trainingBattle()) {
+            goBack(trainingMenuBack);
         } else {
             goBack(battleMenuBack);
         }
@@ -80,6 +89,8 @@ void escape() {
     if ((inScene("SELECAO-LUTADOR") || inScene("SELECAO-CENARIO")) && gs.transitionTimer() == 0)
         requestScene("VS-SELECAO-JOG");
 }
+
+constexpr u8 resetKey = vk::F1 + 4; // F5
 
 bool capturable(u8 key) {
     return (key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9') ||
@@ -117,9 +128,14 @@ void FormKeyDown(u8 key) {
         gs.pauseMenuOpen == 0 && gs.inputLock == 0 && gs.transitionTimer() == 0) {
         gs.pauseMenuOpen = 1;
         gs.inputLock = 3;
-        gs.optionsScreen = "OPCOES-JOGO-1";
+        gs.optionsScreen = trainingBattle() ? "OPCOES-TREINO" : "OPCOES-JOGO-1";
         gs.menuCursor = 1;
     }
+
+    // F5 puts the training fighters back where the last reset put them, at once.
+    if (key == resetKey && inScene("BATALHA") && trainingBattle() && gs.pauseMenuOpen == 0 &&
+        gs.transitionTimer() == 0)
+        resetTrainingPositions(static_cast<ResetPlace>(gs.training.resetPlace));
 
     if (key == vk::Escape) escape();
 

@@ -152,7 +152,7 @@ bool startupChoice(u8 key) {
         return true;
     }
     if (gs.sceneName == "DEBUG-MODO") {
-        const int m = digitOf(key, 1, 3);
+        const int m = digitOf(key, 1, trainingMode);
         if (m == 0) return false;
         chooseGameMode(m);
         switchScene("DEBUG-DIFICULDADE");

@@ -20,8 +20,9 @@ std::string numbered(int n, std::string_view text) {
     return std::to_string(n) + "-" + std::string(text);
 }
 
-constexpr std::string_view modeLines[] = {"P1 VS CPU", "P1 VS P2", "CPU VS CPU"};
-constexpr std::string_view modeNames[] = {"P1-VS-CPU", "P1-VS-P2", "CPU-VS-CPU"};
+constexpr std::string_view modeLines[] = {"P1 VS CPU", "P1 VS P2", "CPU VS CPU", "TREINO"};
+constexpr std::string_view modeNames[] = {"P1-VS-CPU", "P1-VS-P2", "CPU-VS-CPU", "TREINO"};
+constexpr int modeCount = 4;
 constexpr std::string_view difficultyLines[] = {"MUITO FACIL", "FACIL", "NORMAL", "DIFICIL",
                                                 "MUITO DIFICIL"};
 constexpr std::string_view resolutionLines[] = {"640x480", "800x600", "1024x768", "1280x1024"};
@@ -39,11 +40,11 @@ void drawHighlights() {
     }
     if (gs.arena >= 1 && gs.arena <= 2)
         canvasText(260, listY(gs.arena), numbered(gs.arena, arenaRoster[gs.arena]), highlight);
-    for (int m = 1; m <= 3; ++m)
+    for (int m = 1; m <= modeCount; ++m)
         if (gs.gameMode == modeNames[m - 1])
             canvasText(430, listY(m), numbered(m, modeLines[m - 1]), highlight);
     if (gs.difficulty >= 1 && gs.difficulty <= 5)
-        canvasText(430, 175 + 15 * gs.difficulty,
+        canvasText(430, 190 + 15 * gs.difficulty,
                    numbered(gs.difficulty, difficultyLines[gs.difficulty - 1]), highlight);
 }
 
@@ -63,23 +64,24 @@ void drawArenaScreen() {
 }
 
 void drawModeScreen() {
-    drawFrameRect(420, 80, 520, 155, white);
+    drawFrameRect(420, 80, 520, 170, white);
     canvasText(430, 90, "MODO DE JOGO", white);
-    for (int m = 1; m <= 3; ++m) canvasText(430, listY(m), numbered(m, modeLines[m - 1]), grey);
+    for (int m = 1; m <= modeCount; ++m)
+        canvasText(430, listY(m), numbered(m, modeLines[m - 1]), grey);
 }
 
 void drawDifficultyScreen() {
-    drawFrameRect(420, 165, 520, 270, white);
-    canvasText(430, 175, "DIFICULDADE", white);
+    drawFrameRect(420, 180, 520, 285, white);
+    canvasText(430, 190, "DIFICULDADE", white);
     for (int d = 1; d <= 5; ++d)
-        canvasText(430, 175 + 15 * d, numbered(d, difficultyLines[d - 1]), grey);
+        canvasText(430, 190 + 15 * d, numbered(d, difficultyLines[d - 1]), grey);
 }
 
 void drawResolutionScreen() {
-    drawFrameRect(420, 280, 520, 370, white);
-    canvasText(430, 290, "RESOLUÇÃO", white);
+    drawFrameRect(420, 295, 520, 385, white);
+    canvasText(430, 305, "RESOLUÇÃO", white);
     for (int r = 1; r <= 4; ++r)
-        canvasText(430, 290 + 15 * r, numbered(r, resolutionLines[r - 1]), grey);
+        canvasText(430, 305 + 15 * r, numbered(r, resolutionLines[r - 1]), grey);
 }
 
 } // namespace

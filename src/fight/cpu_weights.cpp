@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "fight/training_rules.h"
 #include "shell/game_state.h"
 #include "shell/rng.h"
 
@@ -29,7 +30,10 @@ std::array<u8, 3> cpuLevelOverride{};
 
 u8 cpuDifficulty(int index) {
     const u8 own = cpuLevelOverride[static_cast<std::size_t>(index)];
-    return own != 0 ? own : gs.difficulty;
+    if (own != 0) return own;
+    // The training dummy, when it fights back, plays at the level its menu sets.
+    if (trainingBattle() && index == dummyIndex) return gs.training.dummyLevel;
+    return gs.difficulty;
 }
 
 f64& cpuWeight(personagem& f, CpuWeight w) {

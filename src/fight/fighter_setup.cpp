@@ -38,12 +38,21 @@ void chooseGameMode(int mode) {
         u8 human1, human2;
         std::string_view name;
     };
-    static constexpr Mode modes[] = {{1, 0, "P1-VS-CPU"}, {1, 1, "P1-VS-P2"}, {0, 0, "CPU-VS-CPU"}};
-    if (mode < 1 || mode > 3) return;
+    // In training fighter 2 is the dummy: neither a player nor the computer opponent.
+    static constexpr Mode modes[] = {
+        {1, 0, "P1-VS-CPU"}, {1, 1, "P1-VS-P2"}, {0, 0, "CPU-VS-CPU"}, {1, 0, "TREINO"}};
+    if (mode < 1 || mode > 4) return;
     const Mode& m = modes[mode - 1];
     gs.fighter(1).isHuman = m.human1;
     gs.fighter(2).isHuman = m.human2;
     gs.gameMode = m.name;
+    // Training keeps its settings from one visit to the next within a run.
+    TrainingState& t = gs.training;
+    t.active = mode == trainingMode ? 1 : 0;
+    t.dummyRestTicks = 0;
+    t.guardRaised = 0;
+    t.threatSeen = 0;
+    t.guardRoll = 0;
 }
 
 void registerFighter(int index, u8 character, std::span<const std::string_view> roster) {

@@ -35,8 +35,10 @@ const CharacterSheet* characterSheet(u8 character);
 // Sets `character`; a character with a body also gets its parts, moves, speeds and name,
 // while any other number (0 = none, as an empty selection cell) builds nothing.
 void registerFighter(int index, u8 character, std::span<const std::string_view> roster);
-// Game mode 1 "P1-VS-CPU", 2 "P1-VS-P2" or 3 "CPU-VS-CPU": who of the two is human, and
-// the mode's name. Any other number changes nothing.
+// Game mode 1 "P1-VS-CPU", 2 "P1-VS-P2", 3 "CPU-VS-CPU" or 4 "TREINO": who of the two is
+// human, the mode's name and whether the battle is a training one. Any other number
+// changes nothing.
+constexpr int trainingMode = 4;
 void chooseGameMode(int mode);
 void setPart(int index, int part, std::string_view name, u8 parent, u32 tint, f64 pivotX,
              f64 pivotY, f64 pivotZ, u8 model);

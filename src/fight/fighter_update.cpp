@@ -9,6 +9,7 @@
 #include "fight/fighter_update_steps.h"
 #include "fight/items.h"
 #include "fight/objects.h"
+#include "fight/training_rules.h"
 #include "shell/rng.h"
 
 namespace {
@@ -27,6 +28,7 @@ void refreshOpponentSide(personagem& f, const personagem& o) {
 }
 
 void knockOut(personagem& f, WorkingAnimation& w) {
+    keepTrainingLife(f);
     if (f.life > 0) return;
     const bool noPhaseRunning = gs.knockOutTimer == 0 && gs.resultTimer == 0;
     if (f.posY == 0 && noPhaseRunning) {

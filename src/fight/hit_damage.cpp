@@ -3,6 +3,7 @@
 #include "fight/hit_rules.h"
 #include "fight/hits.h"
 #include "fight/objects.h"
+#include "fight/training_rules.h"
 #include "shell/game_state.h"
 
 namespace {
@@ -35,6 +36,7 @@ void resolveBlocked(personagem& v, personagem& a) {
     // A guard break sets its own pause.
     if (v.guard <= 0) gs.hitStop = 0;
     if (v.chipHit == 1) v.life -= 0.25 * v.pendingDamage;
+    keepTrainingLife(v);
     v.slideSpeed = 0.5 * v.pendingKnockback;
     v.frame = 0;
     v.lastHitType = "";
@@ -163,6 +165,7 @@ void resolveUnblocked(personagem& v, personagem& a) {
         a.hudTimerA = 40;
     }
     v.life -= v.pendingDamage;
+    keepTrainingLife(v);
     v.power += 1.5 * v.pendingDamage;
     v.dizzy += v.pendingDizzy;
     v.dizzyDelay = 70;

@@ -6,6 +6,9 @@
 #include "fight/fighter_update.h"
 #include "fight/hits.h"
 #include "fight/objects.h"
+#include "fight/training_dummy.h"
+#include "fight/training_room.h"
+#include "fight/training_rules.h"
 #include "match/battle_camera.h"
 #include "match/battle_hud.h"
 #include "match/battle_lights.h"
@@ -46,6 +49,8 @@ void commandStep() {
             requestAnimation(i, "PARADO");
         else if (gs.fighter(i).isHuman == 1)
             readCommands(i);
+        else if (trainingBattle() && i == dummyIndex)
+            trainingDummyStep(i);
         else
             cpuStep(i);
     }
@@ -180,6 +185,7 @@ void battleScene() {
     objectUpdates();
     drawObjects();
     hitResolution();
+    trainingRoomStep();
 
     overlay();
     hud();

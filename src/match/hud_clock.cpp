@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "fight/training_rules.h"
 #include "match/hud_draw.h"
 #include "render/sprites.h"
 #include "render/text.h"
@@ -60,7 +61,8 @@ void sharedHud() {
     const f64 bandScale = 1;
     drawSprite("ICONE", 16, "CENTRO", 0, 1.13 + hide, 1.95 * bandScale, 0.39 * bandScale, hudDepth,
                "CENTRO", "", white, 200, 0, 0, 1, 0, 1);
-    if (gs.roundTimeSetting == 4) {
+    // Without a time limit, or in training, the infinity emblem breathes in the clock's place.
+    if (gs.roundTimeSetting == 4 || trainingBattle()) {
         drawSprite("ICONE", 17, "CENTRO", 0, 1.13 + hide,
                    0.61 * (1 + 0.2 * std::cos(0.125 * gs.gameCycle)),
                    0.39 * (1 + 0.2 * std::sin(0.125 * gs.gameCycle)), hudDepth, "CENTRO", "", white,

@@ -6,6 +6,7 @@
 
 #include "fight/fighter_setup.h"
 #include "fight/objects.h"
+#include "fight/training_rules.h"
 #include "match/phase_text.h"
 #include "render/banner_box.h"
 #include "render/text.h"
@@ -129,7 +130,8 @@ void knockOutStep() {
 
 void roundClock() {
     const bool fighting = gs.timeOverTimer == 0 && gs.knockOutTimer == 0 && gs.resultTimer == 0;
-    if (gs.roundTimeSetting == 4 || gs.roundTime <= 0 || !fighting) return;
+    // Training has no clock.
+    if (gs.roundTimeSetting == 4 || trainingBattle() || gs.roundTime <= 0 || !fighting) return;
     if (gs.worldFrozen == 0) gs.roundTimeF -= 3;
     if (gs.roundTimeF <= 0) {
         gs.roundTime -= 1;

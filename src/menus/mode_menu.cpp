@@ -93,17 +93,15 @@ void resetFighters() {
 }
 
 void confirm(int r) {
+    if (r != backRow) {
+        startFighterSelection(r);
+        return;
+    }
     stopFight();
     resetFighters();
     gs.transitionTimer() = 30;
-    if (r == backRow) {
-        gs.soundRequest = 20;
-        gs.nextScene = "OPCOES";
-        return;
-    }
-    chooseGameMode(r);
-    gs.soundRequest = 19;
-    gs.nextScene = "SELECAO-LUTADOR";
+    gs.soundRequest = 20;
+    gs.nextScene = "OPCOES";
 }
 
 void takeInput(int r) {
@@ -122,6 +120,15 @@ void takeInput(int r) {
 }
 
 } // namespace
+
+void startFighterSelection(int mode) {
+    stopFight();
+    resetFighters();
+    gs.transitionTimer() = 30;
+    chooseGameMode(mode);
+    gs.soundRequest = 19;
+    gs.nextScene = "SELECAO-LUTADOR";
+}
 
 void modeMenuScene() {
     gfx().loadIdentity();

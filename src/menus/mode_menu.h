@@ -3,3 +3,7 @@
 #pragma once
 
 void modeMenuScene();
+
+// Sets both fighters up for a new match in game mode `mode` (as chooseGameMode numbers
+// them) and closes the curtain on the way to the fighter selection.
+void startFighterSelection(int mode);

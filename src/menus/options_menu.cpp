@@ -7,6 +7,7 @@
 #include "fight/fighter_setup.h"
 #include "fight/fighter_update.h"
 #include "fight/objects.h"
+#include "fight/training_rules.h"
 #include "menus/fight_stop.h"
 #include "menus/menu_input.h"
 #include "menus/options_screens.h"
@@ -44,6 +45,14 @@ void goTo(std::string_view screen, u8 cursor) {
     gs.optionsScreen = screen;
     gs.menuCursor = cursor;
     gs.inputLock = 5;
+}
+
+std::string_view battleMenuScreen() {
+    return trainingBattle() ? "OPCOES-TREINO" : "OPCOES-JOGO-1";
+}
+
+u8 moveListRow() {
+    return trainingBattle() ? 7 : 2;
 }
 
 bool inTitleConfiguration() {
@@ -123,6 +132,7 @@ using namespace options;
 
 void leaveForTitle() {
     stopFight();
+    gs.training.active = 0;
     gs.optionsScreen = "";
     gs.victoryTimer = 0;
     gs.frameDelayExtra = 0;
@@ -333,6 +343,7 @@ constexpr OptionsScreen screens[] = {
     {"SAIR-JOGO", quitQuestionScreen},
     {"SALVAR-CONFIGURACOES", saveQuestionScreen},
     {"OPCOES-JOGO-3", afterMatchMenu},
+    {"OPCOES-TREINO", trainingMenuScreen},
 };
 
 } // namespace

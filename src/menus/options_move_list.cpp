@@ -71,7 +71,7 @@ int motionIcon(char c) {
 void moveListScreen() {
     for (const Panel& p : panels) drawPanel(p);
     drawHintLine(hintText(2, "/BT2-cVOLTAR"), -3.2, -3.1);
-    if (backPressed()) goTo("OPCOES-JOGO-1", 2);
+    if (backPressed()) goTo(battleMenuScreen(), moveListRow());
 }
 
 } // namespace options

@@ -68,5 +68,11 @@ void outlinesScreen();
 void flashScreen();
 void creditsScreen();
 void saveQuestionScreen();
+void trainingMenuScreen();
+
+// The screen the battle's options open on and return to: the training menu in a training
+// battle, the pause menu otherwise; and the row of it that leads to the move list.
+std::string_view battleMenuScreen();
+u8 moveListRow();
 
 } // namespace options

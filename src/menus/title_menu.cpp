@@ -3,8 +3,10 @@
 #include <cmath>
 #include <string>
 
+#include "fight/fighter_setup.h"
 #include "menus/menu_input.h"
 #include "menus/menu_texts.h"
+#include "menus/mode_menu.h"
 #include "menus/options_screens.h"
 #include "platform/gfx.h"
 #include "render/banner_box.h"
@@ -24,15 +26,17 @@ using options::white;
 constexpr u8 rowCount = 7;
 constexpr Rgb grey{150, 150, 150};
 
-// Where confirming a title row leads; rows without a scene are modes without content.
+// Where confirming a title row leads: a scene, or a game mode's fighter selection; rows
+// with neither are modes without content.
 struct TitleRow {
     std::string_view scene;
     std::string_view optionsScreen;
+    int gameMode = 0;
 };
 constexpr TitleRow titleRows[rowCount] = {
     {"", ""},
     {"VS-SELECAO-JOG", ""},
-    {"", ""},
+    {"", "", trainingMode},
     {"", ""},
     {"", ""},
     {"CONFIGURACOES", "OPCOES-ABERTURA"},
@@ -111,6 +115,10 @@ void takeInput(int r) {
     if (!pressed(now.button1, prev.button1)) return;
     gs.soundRequest = 18;
     const TitleRow& row = titleRows[r - 1];
+    if (row.gameMode != 0) {
+        startFighterSelection(row.gameMode);
+        return;
+    }
     if (row.scene.empty()) return;
     gs.soundRequest = 19;
     requestScene(row.scene);

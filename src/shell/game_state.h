@@ -7,6 +7,7 @@
 #include "platform/joystick.h"
 #include "shell/arena_records.h"
 #include "shell/plain_data.h"
+#include "shell/training_state.h"
 
 struct Rgb {
     u8 r = 0, g = 0, b = 0;
@@ -83,6 +84,7 @@ struct GameState {
     // player to choose the next match (player 1 in entry 1, player 2 in entry 2).
     u8 onlineSession = 0;
     Slots<u8, 2> rematchReady{};
+    TrainingState training;
     f64 cameraX = 0, cameraY = 0, cameraZ = 0;
     f64 cameraTargetX = 0, cameraTargetY = 0, cameraTargetZ = 0;
     u8 cameraHold = 0;
@@ -228,6 +230,7 @@ template <class V> void reflect(V& v, GameState& s) {
     v("firstHitDone", s.firstHitDone);
     v("onlineSession", s.onlineSession);
     v("rematchReady", s.rematchReady);
+    v("training", s.training);
     v("cameraX", s.cameraX);
     v("cameraY", s.cameraY);
     v("cameraZ", s.cameraZ);

@@ -50,16 +50,21 @@ TEST(StartupChoices, ModesSetWhoIsHuman) {
         u8 key;
         const char* mode;
         u8 human1, human2;
-    } cases[] = {{'1', "P1-VS-CPU", 1, 0}, {'2', "P1-VS-P2", 1, 1}, {'3', "CPU-VS-CPU", 0, 0}};
+        u8 training;
+    } cases[] = {{'1', "P1-VS-CPU", 1, 0, 0},
+                 {'2', "P1-VS-P2", 1, 1, 0},
+                 {'3', "CPU-VS-CPU", 0, 0, 0},
+                 {'4', "TREINO", 1, 0, 1}};
     for (const Case& c : cases) {
         freshGame();
         for (u8 k : {u8('1'), u8('2'), u8('2')}) press(k);
         ASSERT_EQ(gs.sceneName, "DEBUG-MODO");
         EXPECT_EQ(gs.arena, 2);
-        press('4');
+        press('5');
         EXPECT_EQ(gs.sceneName, "DEBUG-MODO");
         press(c.key);
         EXPECT_EQ(gs.gameMode, c.mode);
+        EXPECT_EQ(gs.training.active, c.training);
         EXPECT_EQ(gs.fighter(1).isHuman, c.human1);
         EXPECT_EQ(gs.fighter(2).isHuman, c.human2);
         EXPECT_EQ(gs.sceneName, "DEBUG-DIFICULDADE");

@@ -65,7 +65,7 @@ void selectionIn(u8 modeRow) {
 
 } // namespace
 
-TEST(TitleMenu, OnlyVsConfigurationAndQuitLeadAnywhere) {
+TEST(TitleMenu, OnlyVsTrainingConfigurationAndQuitLeadAnywhere) {
     struct Case {
         u8 row;
         u8 sound;
@@ -74,7 +74,7 @@ TEST(TitleMenu, OnlyVsConfigurationAndQuitLeadAnywhere) {
     } cases[] = {
         {1, 18, "", ""},
         {2, 19, "VS-SELECAO-JOG", ""},
-        {3, 18, "", ""},
+        {3, 19, "SELECAO-LUTADOR", ""},
         {4, 18, "", ""},
         {5, 18, "", ""},
         {6, 19, "CONFIGURACOES", "OPCOES-ABERTURA"},
@@ -92,6 +92,13 @@ TEST(TitleMenu, OnlyVsConfigurationAndQuitLeadAnywhere) {
         for (int tick = 2; tick <= 16; ++tick) tickMenu(titleMenuScene);
         EXPECT_EQ(gs.sceneName, *c.next ? c.next : "OPCOES");
         EXPECT_EQ(gs.quitRequested, c.row == 7 ? 1 : 0) << "the game ends at the switch";
+        // Training: player 1 chooses both fighters; the dummy is not a player.
+        EXPECT_EQ(gs.training.active, c.row == 3 ? 1 : 0);
+        if (c.row == 3) {
+            EXPECT_EQ(gs.gameMode, "TREINO");
+            EXPECT_EQ(gs.fighter(1).isHuman, 1);
+            EXPECT_EQ(gs.fighter(2).isHuman, 0);
+        }
     }
     onScene("OPCOES", 2);
     gs.transitionTimer() = 20;
