@@ -27,7 +27,7 @@ const std::vector<TitlePicture>& titlePictures() {
         // Description pictures of the title rows 1..7.
         {2, badge(Symbol::Question, kGrey)},
         {3, badge(Symbol::Versus, kRed)},
-        {4, badge(Symbol::Question, kGrey)},
+        {4, badge(Symbol::Fist, kGreen)},
         {5, badge(Symbol::Question, kGrey)},
         {6, badge(Symbol::Question, kGrey)},
         {7, badge(Symbol::Gear, kBlue)},
