@@ -135,8 +135,9 @@ ReadResult readModelFile(ModelFamily family, int number) {
     const int slots = family == ModelFamily::Arena ? arenaModelCount : partModelCount;
     if (number < 1 || number > slots) return ReadResult::Missing;
     const std::string name = modelFileName(family, number);
+    const std::string path = dataPath(name);
     DataLines file;
-    if (!fileExists(dataPath(name)) || !file.open(dataPath(name))) {
+    if (!fileExists(path) || !file.open(path)) {
         reportMissingFile(upperCase(name));
         return ReadResult::Missing;
     }

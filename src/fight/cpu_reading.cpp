@@ -1,7 +1,7 @@
 #include "fight/cpu_reading.h"
 
 #include <algorithm>
-#include <array>
+#include <iterator>
 #include <string_view>
 
 #include "fight/fight_hooks.h"
@@ -47,9 +47,8 @@ bool isOneOf(std::string_view anim, std::initializer_list<std::string_view> name
 }
 
 bool isGroundBlow(std::string_view a) {
-    return isOneOf(a,
-                   {"SOCO-FRACO", "CHUTE-FRACO", "SOCO-FORTE", "CHUTE-FORTE", "SOCO-FRACO-AGACHADO",
-                    "CHUTE-FRACO-AGACHADO", "SOCO-FORTE-AGACHADO", "CHUTE-FORTE-AGACHADO"});
+    return std::any_of(std::begin(blowReaches), std::end(blowReaches),
+                       [a](const BlowReach& b) { return b.blow == a; });
 }
 bool isJab(std::string_view a) {
     return isOneOf(a, {"SOCO-FRACO", "CHUTE-FRACO", "SOCO-FRACO-AGACHADO", "CHUTE-FRACO-AGACHADO"});
