@@ -10,7 +10,9 @@ bool writePng(const std::string& path, int width, int height, const std::vector<
         error = "not enough pixel data";
         return false;
     }
-    std::FILE* f = std::fopen(path.c_str(), "wb");
+    // Written beside its name and renamed when whole: nobody ever reads half a picture.
+    const std::string temporary = path + ".part";
+    std::FILE* f = std::fopen(temporary.c_str(), "wb");
     if (!f) {
         error = "cannot open " + path + " for writing";
         return false;
@@ -20,6 +22,7 @@ bool writePng(const std::string& path, int width, int height, const std::vector<
     if (!png || !info || setjmp(png_jmpbuf(png))) {
         png_destroy_write_struct(&png, &info);
         std::fclose(f);
+        std::remove(temporary.c_str());
         error = "cannot encode " + path;
         return false;
     }
@@ -33,7 +36,10 @@ bool writePng(const std::string& path, int width, int height, const std::vector<
                       const_cast<png_bytep>(rgb.data() + static_cast<std::size_t>(y) * width * 3));
     png_write_end(png, info);
     png_destroy_write_struct(&png, &info);
-    bool ok = std::fclose(f) == 0;
-    if (!ok) error = "cannot finish writing " + path;
-    return ok;
+    if (std::fclose(f) != 0 || std::rename(temporary.c_str(), path.c_str()) != 0) {
+        std::remove(temporary.c_str());
+        error = "cannot finish writing " + path;
+        return false;
+    }
+    return true;
 }
