@@ -3,8 +3,10 @@
 #include <string_view>
 
 #include "app/startup.h"
+#include "fight/training_recorder.h"
 #include "fight/training_room.h"
 #include "fight/training_rules.h"
+#include "menus/options_screens.h"
 #include "platform/keys.h"
 #include "render/screen_effects.h"
 #include "shell/game_state.h"
@@ -46,7 +48,7 @@ constexpr MenuBack battleMenuBack[] = {
 
 // The training menu's one screen beyond it.
 constexpr MenuBack trainingMenuBack[] = {
-    {"LISTA-GOLPES", "OPCOES-TREINO", 7},
+    {"LISTA-GOLPES", "OPCOES-TREINO", options::trainingMoveListRow},
 };
 
 constexpr MenuBack configurationMenuBack[] = {
@@ -90,7 +92,33 @@ void escape() {
         requestScene("VS-SELECAO-JOG");
 }
 
-constexpr u8 resetKey = vk::F1 + 4; // F5
+void toggleTrainingDisplay() {
+    gs.training.display = gs.training.display == 0 ? 1 : 0;
+}
+
+void resetToLastPlace() {
+    resetTrainingPositions(static_cast<ResetPlace>(gs.training.resetPlace));
+}
+
+// The training room's keys act at once, in the fight, outside its menu.
+struct TrainingKey {
+    u8 key;
+    void (*act)();
+};
+constexpr TrainingKey trainingKeys[] = {
+    {vk::F1 + 3, toggleTrainingDisplay}, // F4
+    {vk::F1 + 4, resetToLastPlace},      // F5: where the last reset put them
+    {vk::F1 + 5, toggleDummyRecording},  // F6
+    {vk::F1 + 6, toggleDummyPlayback},   // F7
+};
+
+void trainingKey(u8 key) {
+    if (!inScene("BATALHA") || !trainingBattle() || gs.pauseMenuOpen != 0 ||
+        gs.transitionTimer() != 0)
+        return;
+    for (const TrainingKey& k : trainingKeys)
+        if (k.key == key) k.act();
+}
 
 bool capturable(u8 key) {
     return (key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9') ||
@@ -132,10 +160,7 @@ void FormKeyDown(u8 key) {
         gs.menuCursor = 1;
     }
 
-    // F5 puts the training fighters back where the last reset put them, at once.
-    if (key == resetKey && inScene("BATALHA") && trainingBattle() && gs.pauseMenuOpen == 0 &&
-        gs.transitionTimer() == 0)
-        resetTrainingPositions(static_cast<ResetPlace>(gs.training.resetPlace));
+    trainingKey(key);
 
     if (key == vk::Escape) escape();
 

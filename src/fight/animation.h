@@ -26,6 +26,8 @@ void addAttackWindow(int index, std::string_view anim, std::string_view parts, u
 // Switches to animation `name` when the transition rules allow it; otherwise nothing
 // changes. Returns whether it was accepted.
 bool requestAnimation(int index, std::string_view name);
+// Whether the transition rules would accept `name` now, changing nothing.
+bool animationAllowed(int index, std::string_view name);
 // The route letter of the next air attack of an air combo: `airComboStep` counts the
 // juggle hits landed, so the launch (step 0) asks for the route's first letter and the
 // sixth hit, which ends the juggle, was the route's last. '\0' past the route.

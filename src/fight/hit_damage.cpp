@@ -3,6 +3,7 @@
 #include "fight/hit_rules.h"
 #include "fight/hits.h"
 #include "fight/objects.h"
+#include "fight/training_frames.h"
 #include "fight/training_rules.h"
 #include "shell/game_state.h"
 
@@ -16,7 +17,8 @@ void spawnSpark(u8 kind, const std::array<f64, 3>& at, f64 dz, f64 width, f64 he
     spawnObject(kind, "-", objectWhite, at[0], at[1], at[2] + dz, width, height, 0, 0);
 }
 
-void resolveBlocked(personagem& v, personagem& a) {
+// Returns the vitality the guarded blow still took.
+f64 resolveBlocked(personagem& v, personagem& a) {
     a.superFinish = a.lastSuperLevel != 0 ? 1 : 0;
     if (gs.timeOverTimer > 0) {
         v.pendingDamage = 0;
@@ -35,7 +37,8 @@ void resolveBlocked(personagem& v, personagem& a) {
     gs.hitStop *= 1.6;
     // A guard break sets its own pause.
     if (v.guard <= 0) gs.hitStop = 0;
-    if (v.chipHit == 1) v.life -= 0.25 * v.pendingDamage;
+    const f64 chip = v.chipHit == 1 ? 0.25 * v.pendingDamage : 0;
+    v.life -= chip;
     keepTrainingLife(v);
     v.slideSpeed = 0.5 * v.pendingKnockback;
     v.frame = 0;
@@ -55,6 +58,7 @@ void resolveBlocked(personagem& v, personagem& a) {
         gs.effectTimers[2] = 15;
         gs.soundRequest = 10;
     }
+    return chip;
 }
 
 bool insideOwnWindow(const personagem& f) {
@@ -205,8 +209,12 @@ void damagePass(int index) {
     personagem& victim = gs.fighter(index);
     personagem& attacker = gs.fighter(3 - index);
     if (victim.lastHitType.empty()) return;
-    if (victim.guarding == 1)
-        resolveBlocked(victim, attacker);
-    else
+    const f64 guardBefore = victim.guard;
+    if (victim.guarding == 1) {
+        const f64 chip = resolveBlocked(victim, attacker);
+        noteTrainingContact(index, true, chip, guardBefore - victim.guard);
+    } else {
         resolveUnblocked(victim, attacker);
+        noteTrainingContact(index, false, attacker.lastDamage, 0);
+    }
 }

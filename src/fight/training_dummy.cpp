@@ -6,6 +6,7 @@
 
 #include "fight/animation.h"
 #include "fight/fight_hooks.h"
+#include "fight/training_recorder.h"
 #include "fight/training_rules.h"
 #include "shell/game_state.h"
 #include "shell/rng.h"
@@ -98,6 +99,8 @@ void trainingDummyStep(int index) {
         t.guardRoll = random(2) == 0 ? 1 : 0;
     t.threatSeen = threat.live ? 1 : 0;
     if (isOneOf(f.anim, hitReactions)) t.guardRaised = 1;
+
+    if (recorderDrivesDummy(index)) return;
 
     if (t.dummyAction == u8(DummyAction::computer)) {
         cpuStep(index);

@@ -59,7 +59,16 @@ void resetTrainingPositions(ResetPlace place) {
     const f64 dummyX = base + where.dummyOffset;
     const f64 towardsMiddle = dummyX > middle ? -1 : 1;
     clearObjects();
-    for (int i = 1; i <= 2; ++i) resetForRound(i);
+    // The animation's clock starts over too, so that a reset is the same whatever came
+    // before it: a recording then plays as it was made.
+    for (int i = 1; i <= 2; ++i) {
+        resetForRound(i);
+        refill(gs.fighter(i));
+        personagem& f = gs.fighter(i);
+        f.frameCount = 0;
+        f.blend = 0;
+        f.hits = {};
+    }
     gs.fighter(dummyIndex).posX = dummyX;
     gs.fighter(3 - dummyIndex).posX = dummyX + 4 * towardsMiddle;
     gs.hitStop = 0;

@@ -221,6 +221,11 @@ bool allowed(const Rule& rule, const Request& r) {
 
 } // namespace
 
+bool animationAllowed(int index, std::string_view name) {
+    const Rule* rule = ruleFor(name);
+    return rule && allowed(*rule, {index, gs.fighter(index), gs.opponent(index), name});
+}
+
 bool requestAnimation(int index, std::string_view name) {
     personagem& f = gs.fighter(index);
     const Rule* rule = ruleFor(name);

@@ -7,6 +7,8 @@
 #include "fight/hits.h"
 #include "fight/objects.h"
 #include "fight/training_dummy.h"
+#include "fight/training_frames.h"
+#include "fight/training_recorder.h"
 #include "fight/training_room.h"
 #include "fight/training_rules.h"
 #include "match/battle_camera.h"
@@ -15,6 +17,7 @@
 #include "match/item_drop.h"
 #include "match/round_phases.h"
 #include "match/round_result.h"
+#include "match/training_display.h"
 #include "platform/gfx.h"
 #include "render/arena_draw.h"
 #include "render/banner_box.h"
@@ -47,6 +50,8 @@ void commandStep() {
     for (int i = 1; i <= 2; ++i) {
         if (!mayAct(gs.fighter(i)))
             requestAnimation(i, "PARADO");
+        else if (gs.fighter(i).isHuman == 1 && trainingBattle() && i != dummyIndex)
+            trainingPlayerStep(i);
         else if (gs.fighter(i).isHuman == 1)
             readCommands(i);
         else if (trainingBattle() && i == dummyIndex)
@@ -121,6 +126,7 @@ void hud() {
     fighterHud(1);
     fighterHud(2);
     sharedHud();
+    trainingHud();
 }
 
 void phases() {
@@ -174,6 +180,7 @@ void battleScene() {
 
     commandStep();
     fighterUpdates();
+    measureTrainingMove();
     itemDrop();
 
     if (!(gs.effectTimers[2] > 0 || gs.effectTimers[4] > 0)) {
@@ -184,6 +191,7 @@ void battleScene() {
     for (int i = 1; i <= 2; ++i) drawFighterAndShadow(i);
     objectUpdates();
     drawObjects();
+    drawTrainingBoxes();
     hitResolution();
     trainingRoomStep();
 

@@ -52,7 +52,7 @@ std::string_view battleMenuScreen() {
 }
 
 u8 moveListRow() {
-    return trainingBattle() ? 7 : 2;
+    return trainingBattle() ? trainingMoveListRow : 2;
 }
 
 bool inTitleConfiguration() {

@@ -56,6 +56,9 @@ inline constexpr ControlMode controlModes[] = {
     {"MODO C", "P1-JOYSTICK 1", "P2-JOYSTICK 2"},
 };
 
+// The training menu's row that opens the move list.
+inline constexpr u8 trainingMoveListRow = 8;
+
 // "ICONE" picture of a keypad direction or button character of a motion, 0 for none.
 int motionIcon(char c);
 

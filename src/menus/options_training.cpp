@@ -1,6 +1,7 @@
 // The training menu "OPCOES-TREINO", opened by ESC in a training battle: the dummy's
 // action and guard, the power refill, the display flag, where a reset puts the fighters,
-// the move list and the way back to the title. Left and right change a setting; button 1
+// whether the dummy's recording plays once or round and round, the move list and the way
+// back to the title. Left and right change a setting; button 1
 // acts on a row that acts.
 #include <array>
 #include <string_view>
@@ -26,6 +27,7 @@ constexpr std::array<std::string_view, 4> guardNames = {"NENHUMA", "TODAS", "AP�
                                                         "ALEATÓRIA"};
 constexpr std::array<std::string_view, 2> powerNames = {"NORMAL", "SEMPRE CHEIO"};
 constexpr std::array<std::string_view, 2> displayNames = {"DESLIGADO", "LIGADO"};
+constexpr std::array<std::string_view, 2> playbackNames = {"UMA VEZ", "EM LAÇO"};
 constexpr std::array<std::string_view, 3> placeNames = {"CENTRO", "CANTO ESQUERDO",
                                                         "CANTO DIREITO"};
 
@@ -85,10 +87,13 @@ constexpr TrainingRow rows[] = {
      setField<&TrainingState::display>, nullptr},
     {"RECOMEÇAR NO", placeNames.data(), placeNames.size(), getField<&TrainingState::resetPlace>,
      setField<&TrainingState::resetPlace>, resetAndClose},
+    {"GRAVAÇÃO", playbackNames.data(), playbackNames.size(), getField<&TrainingState::playbackLoop>,
+     setField<&TrainingState::playbackLoop>, nullptr},
     {"LISTA DE GOLPES", nullptr, 0, nullptr, nullptr, openMoveList},
     {"TELA INICIAL", nullptr, 0, nullptr, nullptr, leaveForTitle},
 };
 constexpr u8 rowCount = std::size(rows);
+static_assert(rows[trainingMoveListRow - 1].act == openMoveList);
 constexpr f64 top = 0.85, step = 0.4;
 
 void drawRows() {

@@ -260,7 +260,7 @@ TEST(TrainingRoom, EscOpensAndClosesTheTrainingMenuAndF5WaitsWhileItIsOpen) {
     gs.inputLock = 0;
     FormKeyDown(vk::Escape);
     EXPECT_EQ(gs.optionsScreen, "OPCOES-TREINO");
-    EXPECT_EQ(gs.menuCursor, 7);
+    EXPECT_EQ(gs.menuCursor, 8) << "LISTA DE GOLPES";
     FormKeyDown(vk::Escape);
     EXPECT_EQ(gs.pauseMenuOpen, 0);
 
