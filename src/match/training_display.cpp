@@ -1,5 +1,6 @@
 #include "match/training_display.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <string>
@@ -150,8 +151,10 @@ void framePanel() {
     };
     const f64 bottom = panelTop - rowStep * (std::size(figures) + 2.6);
     panel(panelLeft - 0.08, panelTop + 0.1, panelRight + 0.02, bottom);
-    line(any ? m.anim.view() : "ÚLTIMO GOLPE", panelLeft, panelTop - 0.02, any ? value : quiet,
-         1.2);
+    // A long name is drawn smaller to stay within the panel.
+    const std::string_view title = any ? m.anim.view() : "ÚLTIMO GOLPE";
+    const f64 fits = (panelRight - panelLeft) / (0.1 * static_cast<f64>(title.size()));
+    line(title, panelLeft, panelTop - 0.02, any ? value : quiet, std::min(1.2, fits));
     f64 y = panelTop - 0.06 - rowStep * 1.2;
     for (const Figure& f : figures) {
         line(f.name, panelLeft, y, label);
@@ -181,7 +184,7 @@ constexpr ButtonLook attackButtons[] = {
     {kickIcon, {255, 150, 80}},
 };
 
-constexpr f64 inputsLeft = -3.26, inputsTop = -0.62, inputStep = 0.13, icon = 0.13;
+constexpr f64 inputsLeft = -3.26, inputsTop = -0.85, inputStep = 0.12, icon = 0.12;
 
 void inputRow(const TrainingInput& in, f64 y) {
     drawText(std::to_string(in.ticks), "ESQ", "CENTRO", inputsLeft + 0.3, y, hudDepth, 0.95, 0.95,
