@@ -17,8 +17,9 @@
 
 namespace {
 
+// The menu over the fight hides the display.
 bool shown() {
-    return presenting() && trainingBattle() && gs.training.display == 1;
+    return presenting() && trainingBattle() && gs.training.display == 1 && gs.pauseMenuOpen == 0;
 }
 
 // ---- Boxes in the scene ----
@@ -152,7 +153,7 @@ void framePanel() {
     const f64 bottom = panelTop - rowStep * (std::size(figures) + 2.6);
     panel(panelLeft - 0.08, panelTop + 0.1, panelRight + 0.02, bottom);
     // A long name is drawn smaller to stay within the panel.
-    const std::string_view title = any ? m.anim.view() : "ÚLTIMO GOLPE";
+    const std::string_view title = any ? m.anim.view() : "NENHUM GOLPE";
     const f64 fits = (panelRight - panelLeft) / (0.1 * static_cast<f64>(title.size()));
     line(title, panelLeft, panelTop - 0.02, any ? value : quiet, std::min(1.2, fits));
     f64 y = panelTop - 0.06 - rowStep * 1.2;
@@ -262,9 +263,9 @@ void drawTrainingBoxes() {
 }
 
 void trainingHud() {
-    if (!presenting() || !trainingBattle()) return;
+    if (!presenting() || !trainingBattle() || gs.pauseMenuOpen != 0) return;
     recorderLine();
-    if (gs.training.display == 0) return;
+    if (!shown()) return;
     framePanel();
     inputColumn();
 }

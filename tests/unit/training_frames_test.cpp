@@ -139,6 +139,7 @@ TEST(TrainingFrameData, BlowsAgainstAGuardingDummyMatchTheirTables) {
         EXPECT_EQ(m.active, static_cast<i32>(row.lastFrame - row.firstFrame + 1));
         EXPECT_EQ(m.recovery, static_cast<i32>(c.length - row.lastFrame));
         ASSERT_EQ(m.outcome, u8(MoveOutcome::guarded));
+        ASSERT_EQ(m.lastContact, m.startup) << "guarded on its first active tick";
         EXPECT_EQ(m.onGuard, m.lastContact + guardLockTicks - static_cast<i32>(c.length) - 1);
         EXPECT_DOUBLE_EQ(m.damage, 0) << "common blows take nothing through a guard";
         EXPECT_DOUBLE_EQ(m.guardDamage, row.guard.value);
