@@ -221,6 +221,9 @@ void audioSetOutputEnabled(bool enabled) {
 
 void audioClose() {
     audioResetLists();
-    if (deviceOpen) Mix_CloseAudio();
+    if (deviceOpen) {
+        Mix_CloseAudio();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
     deviceOpen = false;
 }
