@@ -165,7 +165,9 @@ TEST(WholeMatch, EachSceneAsksForItsMusic) {
             continue;
         }
         EXPECT_EQ(request, 0) << "every request is served at once";
-        if (scene == "VS-APRESENTACAO") EXPECT_EQ(index, 4);
+        if (scene == "VS-APRESENTACAO") {
+            EXPECT_EQ(index, 4);
+        }
         if (scene == "VS-VITORIA") {
             EXPECT_EQ(index, 5);
             rematch = true;
