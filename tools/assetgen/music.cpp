@@ -24,7 +24,7 @@
 namespace {
 
 constexpr double kTargetRmsDb = -17.0; // every piece alike
-constexpr double kCeilingDb = -1.5;    // room for the encoder's small overshoots
+constexpr double kCeilingDb = -2.0;    // room for the encoder's small overshoots
 constexpr float kQuality = 0.25f;      // Vorbis quality (about 70 kbit/s stereo at 22 kHz)
 
 struct Piece {
