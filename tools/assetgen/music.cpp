@@ -103,7 +103,7 @@ Image waveformPicture(const Stereo& a) {
     return img;
 }
 
-// The spectrogram: time across, 40 Hz .. 11 kHz up on a log scale, -100 .. -10 dB.
+// The spectrogram: time across, 40 Hz .. 11 kHz up on a log scale, -95 .. 0 dB.
 Image spectrogramPicture(const Stereo& a, int rate) {
     const int w = 1200, h = 320, size = 1024;
     Image img(w, h);
@@ -129,7 +129,7 @@ Image spectrogramPicture(const Stereo& a, int rate) {
             for (int b = b0; b < b1 && b < size / 2; ++b) m = std::max(m, std::norm(buf[b]));
             m = std::sqrt(m);
             const double db = 20 * std::log10(std::max(m / (size / 4.0), 1e-9));
-            img.at(x, y) = heat((db + 100) / 90);
+            img.at(x, y) = heat((db + 95) / 95);
         }
     }
     // Octave lines at 110, 220, 440 ... Hz.
