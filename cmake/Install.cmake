@@ -1,6 +1,6 @@
 # What `cmake --install` lays out and what `cpack -G DEB` packs:
 #   bin/torvel-arena
-#   share/torvel-arena/{Personagens,Cenarios,Posicoes,Sons}/   the data the build made
+#   share/torvel-arena/{Personagens,Cenarios,Posicoes,Sons,Musicas}/   the data the build made
 #   share/applications/, share/metainfo/, share/icons/hicolor/NxN/apps/
 # The game finds its data in ../share/torvel-arena from its own folder
 # (src/platform/game_folders.h).
@@ -44,6 +44,6 @@ if(DPKG_SHLIBDEPS)
 else()
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
       "libc6, libstdc++6, libgcc-s1, libsdl2-2.0-0, libsdl2-mixer-2.0-0, libjpeg62-turbo, \
-libglu1-mesa | libglu1, libopengl0, libenet7, libpng16-16")
+libglu1-mesa | libglu1, libopengl0, libenet7, libpng16-16, libvorbisfile3")
 endif()
 include(CPack)

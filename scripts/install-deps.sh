@@ -7,7 +7,7 @@ packages=(
   libsdl2-dev libsdl2-mixer-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri
   libpng-dev libjpeg-dev nlohmann-json3-dev
   libfreetype-dev fonts-dejavu-core fonts-dejavu-extra
-  libenet-dev
+  libenet-dev libvorbis-dev
   libgtest-dev libbenchmark-dev
   xvfb xauth
   desktop-file-utils appstream dpkg-dev file

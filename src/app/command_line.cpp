@@ -26,8 +26,8 @@ bool parseTickFile(std::string_view text, TickFile& out) {
 const char* commandLineHelp() {
     return "Usage: torvel-arena [options]\n"
            "TORVEL ARENA, a one-on-one fighting game. Its data folders (Personagens,\n"
-           "Cenarios, Posicoes, Sons) lie beside the program, or in ../share/torvel-arena\n"
-           "when installed; the settings (Config.dat) then go to\n"
+           "Cenarios, Posicoes, Sons, Musicas) lie beside the program, or in\n"
+           "../share/torvel-arena when installed; the settings (Config.dat) then go to\n"
            "$XDG_CONFIG_HOME/torvel-arena (~/.config/torvel-arena), else beside the program.\n"
            "\n"
            "Options:\n"

@@ -4,7 +4,9 @@
 #include <string>
 
 #include "app/scene_dispatch.h"
+#include "app/scene_music.h"
 #include "app/screenshot_notice.h"
+#include "assets/music_files.h"
 #include "platform/audio.h"
 #include "platform/canvas.h"
 #include "platform/clock.h"
@@ -14,7 +16,6 @@
 #include "shell/game_state.h"
 #include "shell/input.h"
 #include "shell/presentation.h"
-#include "shell/rng.h"
 
 FrameControl frameControl;
 
@@ -24,10 +25,27 @@ bool musicInRange() {
     return gs.musicIndex != 0 && waveCount(WaveList::Music) > gs.musicIndex;
 }
 
+// The pause (the PAUSE key or the battle's options) halves the music.
+bool musicHalved() {
+    return gs.sceneName == "BATALHA" && (gs.paused != 0 || gs.pauseMenuOpen != 0);
+}
+
 void playMusic() {
-    waveSetVolume(WaveList::Music, gs.musicIndex, gs.musicVolume);
-    waveSetLooped(WaveList::Music, gs.musicIndex, true);
-    wavePlay(WaveList::Music, gs.musicIndex);
+    musicStart(gs.musicIndex, pieceLoops(gs.musicIndex), gs.musicVolume, musicHalved());
+}
+
+// What is heard follows the state on every shown frame: the piece asked for (started
+// here when an unshown tick served its request), none when none is asked for, and the
+// volume as the screen sets it. Nothing here draws from the game's generator.
+void keepMusicUp() {
+    const int wanted = musicInRange() ? gs.musicIndex : 0;
+    if (musicCurrent() != wanted) {
+        if (wanted == 0)
+            musicFadeOut();
+        else if (gs.musicStartRequest == 0)
+            playMusic();
+    }
+    musicSetVolume(gs.musicVolume, musicHalved());
 }
 
 // A request is served on every tick; only a shown tick starts the sound.
@@ -41,17 +59,14 @@ void serveSound() {
     }
 }
 
-// The music's start and its volume wobble, whose draw happens on every tick, shown or not.
+// The music's start request is served on every tick, shown or not; only a shown tick
+// starts the piece.
 void serveMusic() {
-    const bool inRange = musicInRange();
-    if (inRange && gs.musicStartRequest == 1) {
+    if (musicInRange() && gs.musicStartRequest == 1) {
         if (presenting() && !frameControl.silent) playMusic();
         gs.musicStartRequest = 0;
     }
-    if (inRange) {
-        const i32 wobble = static_cast<i32>(random(2));
-        if (presenting()) waveSetVolume(WaveList::Music, gs.musicIndex, gs.musicVolume + wobble);
-    }
+    if (presenting() && !frameControl.silent) keepMusicUp();
 }
 
 bool creditLineShown() {
@@ -136,6 +151,7 @@ void Draw() {
     // Every scene builds its matrices from here; the fighters' part boxes are read off them.
     gfx().loadIdentity();
 
+    askForSceneMusic();
     serveSound();
     serveMusic();
 

@@ -327,7 +327,7 @@ std::uint64_t gameContentHash(const std::string& runDir, const std::string& prog
     fields("fighters", layout.game.fighters);
     fields("objectPool", layout.game.objectPool);
     fields("keys", layout.keys);
-    for (const char* folder : {"Personagens", "Cenarios", "Posicoes", "Sons"})
+    for (const char* folder : {"Personagens", "Cenarios", "Posicoes", "Sons", "Musicas"})
         hashDataFolder(fnv, runDir.empty() ? "." : runDir, folder);
     // The program itself: another build may play the same input another way.
     hashFile(fnv, program);

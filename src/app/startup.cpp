@@ -4,6 +4,7 @@
 #include <string>
 
 #include "assets/config_file.h"
+#include "assets/music_files.h"
 #include "assets/pose_files.h"
 #include "assets/sound_files.h"
 #include "assets/startup_assets.h"
@@ -209,7 +210,9 @@ void setUpDisplay(u8 resolution, bool title) {
     if (!(gs.sceneName == "ERRO")) loadSounds(w, size.height);
 
     caption(half - 270, half + 240, "MÚSICAS ...");
+    if (!(gs.sceneName == "ERRO")) loadMusic(w, size.height);
     audioOpenDevice();
+    waveDecodeAll(WaveList::Music);
 
     windowSetSize(w, size.height);
     if (!(gs.sceneName == "ERRO")) {

@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <vorbis/vorbisfile.h>
 
 #include <algorithm>
 #include <cmath>
@@ -23,6 +24,16 @@ std::vector<WaveItem> music{WaveItem{}};
 bool outputEnabled = true;
 bool deviceOpen = false;
 
+// Channels 0 and 1 belong to the music (the piece playing and the one fading out); the
+// effects take the others.
+constexpr int musicChannels = 2;
+constexpr int musicFadeMs = 500;
+struct MusicPlayer {
+    int index = 0;    // the piece last started, 0 for none
+    int channel = -1; // its channel
+};
+MusicPlayer player;
+
 std::vector<WaveItem>& items(WaveList list) {
     return list == WaveList::Sounds ? sounds : music;
 }
@@ -31,6 +42,65 @@ WaveItem* item(WaveList list, int index) {
     auto& v = items(list);
     if (index < 0 || index >= static_cast<int>(v.size())) return nullptr;
     return &v[static_cast<std::size_t>(index)];
+}
+
+bool isOgg(const std::vector<unsigned char>& file) {
+    return file.size() >= 4 && std::equal(file.begin(), file.begin() + 4, "OggS");
+}
+
+// Reads an Ogg Vorbis file from memory for the header check below.
+struct MemoryFile {
+    const std::vector<unsigned char>* data;
+    std::size_t at = 0;
+};
+std::size_t memoryRead(void* out, std::size_t size, std::size_t count, void* source) {
+    auto* m = static_cast<MemoryFile*>(source);
+    const std::size_t n = std::min(size * count, m->data->size() - m->at);
+    std::copy_n(m->data->data() + m->at, n, static_cast<unsigned char*>(out));
+    m->at += n;
+    return size ? n / size : 0;
+}
+int memorySeek(void* source, ogg_int64_t offset, int whence) {
+    auto* m = static_cast<MemoryFile*>(source);
+    const auto size = static_cast<ogg_int64_t>(m->data->size());
+    const ogg_int64_t base = whence == SEEK_SET   ? 0
+                             : whence == SEEK_CUR ? static_cast<ogg_int64_t>(m->at)
+                                                  : size;
+    if (base + offset < 0 || base + offset > size) return -1;
+    m->at = static_cast<std::size_t>(base + offset);
+    return 0;
+}
+long memoryTell(void* source) {
+    return static_cast<long>(static_cast<MemoryFile*>(source)->at);
+}
+
+// A Vorbis stream with its headers whole and some sound in it.
+bool playableOgg(const std::vector<unsigned char>& file) {
+    MemoryFile m{&file};
+    OggVorbis_File vf;
+    const ov_callbacks callbacks{memoryRead, memorySeek, nullptr, memoryTell};
+    if (ov_open_callbacks(&m, &vf, nullptr, 0, callbacks) != 0) return false;
+    const bool ok = ov_pcm_total(&vf, -1) > 0;
+    ov_clear(&vf);
+    return ok;
+}
+
+bool playableWave(const std::vector<unsigned char>& file) {
+    SDL_AudioSpec format;
+    Uint8* buffer = nullptr;
+    Uint32 length = 0;
+    if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(file.data(), static_cast<int>(file.size())), 1, &format,
+                        &buffer, &length))
+        return false;
+    SDL_FreeWAV(buffer);
+    return true;
+}
+
+bool decode(WaveItem& w) {
+    if (!w.chunk && !w.file.empty())
+        w.chunk =
+            Mix_LoadWAV_RW(SDL_RWFromConstMem(w.file.data(), static_cast<int>(w.file.size())), 1);
+    return w.chunk != nullptr;
 }
 
 } // namespace
@@ -42,7 +112,14 @@ int mixerVolumeFor(int hundredthsOfDb) {
     return std::clamp(static_cast<int>(std::lround(gain * MIX_MAX_VOLUME)), 0, MIX_MAX_VOLUME);
 }
 
+int musicMixerVolumeFor(int hundredthsOfDb, bool halved) {
+    const double bar = std::clamp((hundredthsOfDb + 2000) / 2000.0, 0.0, 1.0);
+    const double gain = bar * bar * (halved ? 0.5 : 1.0);
+    return std::clamp(static_cast<int>(std::lround(gain * MIX_MAX_VOLUME)), 0, MIX_MAX_VOLUME);
+}
+
 void audioResetLists() {
+    player = {};
     for (auto* list : {&sounds, &music}) {
         for (auto& w : *list)
             if (w.chunk) Mix_FreeChunk(w.chunk);
@@ -64,15 +141,10 @@ bool waveAppendFile(WaveList list, const std::string& path) {
     bool ok = !std::ferror(f);
     std::fclose(f);
     if (!ok) return false;
-    // Check the data decodes as a wave now, so a damaged file is found at loading.
-    SDL_AudioSpec format;
-    Uint8* buffer = nullptr;
-    Uint32 length = 0;
-    if (SDL_LoadWAV_RW(SDL_RWFromConstMem(w.file.data(), static_cast<int>(w.file.size())), 1,
-                       &format, &buffer, &length)) {
-        SDL_FreeWAV(buffer);
-    } else {
-        std::fprintf(stderr, "torvel-arena: %s is not a playable wave file\n", path.c_str());
+    // Check the data now, so a damaged file is found at loading.
+    if (isOgg(w.file) ? !playableOgg(w.file) : !playableWave(w.file)) {
+        std::fprintf(stderr, "torvel-arena: %s is not a playable wave or Ogg Vorbis file\n",
+                     path.c_str());
         w.file.clear();
     }
     items(list).push_back(std::move(w));
@@ -92,14 +164,46 @@ void waveSetLooped(WaveList list, int index, bool looped) {
 
 void wavePlay(WaveList list, int index) {
     WaveItem* w = item(list, index);
-    if (!w || w->file.empty() || !deviceOpen) return;
-    if (!w->chunk) {
-        w->chunk =
-            Mix_LoadWAV_RW(SDL_RWFromConstMem(w->file.data(), static_cast<int>(w->file.size())), 1);
-        if (!w->chunk) return;
-    }
+    if (!w || !deviceOpen || !decode(*w)) return;
     Mix_VolumeChunk(w->chunk, mixerVolumeFor(w->volume));
     w->channel = Mix_PlayChannel(-1, w->chunk, w->looped ? -1 : 0);
+}
+
+void waveDecodeAll(WaveList list) {
+    if (!deviceOpen) return;
+    for (WaveItem& w : items(list)) decode(w);
+}
+
+void musicFadeOut() {
+    if (deviceOpen && player.channel >= 0) Mix_FadeOutChannel(player.channel, musicFadeMs);
+    player = {};
+}
+
+void musicStart(int index, bool looped, int hundredthsOfDb, bool halved) {
+    const int previous = player.channel;
+    musicFadeOut();
+    player.index = index;
+    WaveItem* w = item(WaveList::Music, index);
+    if (!w || !deviceOpen || !decode(*w)) return;
+    // The other music channel; a piece still fading out there is cut short.
+    player.channel = previous == 0 ? 1 : 0;
+    Mix_HaltChannel(player.channel);
+    Mix_VolumeChunk(w->chunk, MIX_MAX_VOLUME);
+    Mix_Volume(player.channel, musicMixerVolumeFor(hundredthsOfDb, halved));
+    if (Mix_PlayChannel(player.channel, w->chunk, looped ? -1 : 0) < 0) player.channel = -1;
+}
+
+void musicSetVolume(int hundredthsOfDb, bool halved) {
+    if (deviceOpen && player.channel >= 0)
+        Mix_Volume(player.channel, musicMixerVolumeFor(hundredthsOfDb, halved));
+}
+
+int musicCurrent() {
+    return player.index;
+}
+
+bool musicSounding() {
+    return deviceOpen && player.channel >= 0 && Mix_Playing(player.channel) != 0;
 }
 
 void audioOpenDevice() {
@@ -107,6 +211,7 @@ void audioOpenDevice() {
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
     if (Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 1024) != 0) return;
     Mix_AllocateChannels(32);
+    Mix_ReserveChannels(musicChannels);
     deviceOpen = true;
 }
 
@@ -116,6 +221,9 @@ void audioSetOutputEnabled(bool enabled) {
 
 void audioClose() {
     audioResetLists();
-    if (deviceOpen) Mix_CloseAudio();
+    if (deviceOpen) {
+        Mix_CloseAudio();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
     deviceOpen = false;
 }

@@ -43,12 +43,12 @@ struct Pin {
 };
 
 constexpr Pin pinned[] = {
-    {'3', '1', "CPU VS CPU at MUITO FÁCIL", "dd6249a270d0820b"},
-    {'3', '2', "CPU VS CPU at FÁCIL", "4ef8906558f26a59"},
-    {'3', '3', "CPU VS CPU at NORMAL", "c8469c18be0c1254"},
-    {'1', '1', "P1 VS CPU at MUITO FÁCIL", "593f7070f3f41531"},
-    {'1', '2', "P1 VS CPU at FÁCIL", "b0ef5c352a4efb7a"},
-    {'1', '3', "P1 VS CPU at NORMAL", "95a1cf14484c89cd"},
+    {'3', '1', "CPU VS CPU at MUITO FÁCIL", "7f7d675909f15e29"},
+    {'3', '2', "CPU VS CPU at FÁCIL", "8fb8c68579639abd"},
+    {'3', '3', "CPU VS CPU at NORMAL", "028d721d201c125e"},
+    {'1', '1', "P1 VS CPU at MUITO FÁCIL", "5ab60c378725bee4"},
+    {'1', '2', "P1 VS CPU at FÁCIL", "8018fb1b4538dbfc"},
+    {'1', '3', "P1 VS CPU at NORMAL", "95542e468e9c8d99"},
 };
 
 } // namespace

@@ -46,6 +46,9 @@ TEST(DamagedData, EachKindOfDamageShowsItsErrorScreen) {
          "12 error ARQUIVO  PERSONAGENS/PERSONAGEM-003.CGO  INCORRETO - LINHA "},
         {"missing sound", [](const std::string& run) { fs::remove(run + "/Sons/Som-05.wav"); },
          "12 error ARQUIVO  SONS/SOM-05.WAV  NÃO FOI ENONTRADO\n"},
+        {"missing music",
+         [](const std::string& run) { fs::remove(run + "/Musicas/Musica-03.ogg"); },
+         "12 error ARQUIVO  MUSICAS/MUSICA-03.OGG  NÃO FOI ENONTRADO\n"},
     };
     for (const Case& c : cases) {
         std::string run = copyOfRunDir("damaged");

@@ -69,7 +69,7 @@ std::string configWithDifficulty(int difficulty) {
     return s;
 }
 
-const char* const dataFolders[] = {"Personagens", "Cenarios", "Posicoes", "Sons"};
+const char* const dataFolders[] = {"Personagens", "Cenarios", "Posicoes", "Sons", "Musicas"};
 
 } // namespace
 
@@ -148,14 +148,16 @@ TEST(Package, TheDebCarriesTheGameAndNamesItsLibraries) {
 
     const Output depends = capture("dpkg-deb -f '" + deb + "' Depends");
     ASSERT_TRUE(depends.ok) << depends.text;
-    for (const char* library : {"libsdl2-2.0-0", "libsdl2-mixer-2.0-0", "libjpeg62-turbo",
-                                "libglu1", "libenet7", "libpng16-16", "libstdc++6"})
+    for (const char* library :
+         {"libsdl2-2.0-0", "libsdl2-mixer-2.0-0", "libjpeg62-turbo", "libglu1", "libenet7",
+          "libpng16-16", "libvorbisfile3", "libstdc++6"})
         EXPECT_NE(depends.text.find(library), std::string::npos) << library << "\n" << depends.text;
     const Output contents = capture("dpkg-deb -c '" + deb + "'");
     ASSERT_TRUE(contents.ok) << contents.text;
     const std::string files[] = {"./usr/bin/torvel-arena",
                                  "./usr/share/torvel-arena/Posicoes/Pos0221.pos",
                                  "./usr/share/torvel-arena/Sons/Som-31.wav",
+                                 "./usr/share/torvel-arena/Musicas/Musica-05.ogg",
                                  "./usr/share/applications/" + appId + ".desktop",
                                  "./usr/share/metainfo/" + appId + ".metainfo.xml",
                                  "./usr/share/icons/hicolor/48x48/apps/torvel-arena.png"};

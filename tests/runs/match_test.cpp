@@ -138,3 +138,58 @@ TEST(WholeMatch, TwoKnockOutsTheVictoryScreenAndTheRematch) {
     EXPECT_LT(corner[1], 30);
     EXPECT_GT(corner[2], corner[0] + 20);
 }
+
+// The music each scene asks for, read from the dumps of the same match: the menus theme
+// on the start-up screens (asked for, not yet loaded), the sting, the arena's theme through
+// both rounds until the deciding knock-out, silence, the victory theme, the theme again.
+TEST(WholeMatch, EachSceneAsksForItsMusic) {
+    const std::string dir = scratchDir("match-music");
+    const std::string script = writeScript(dir, matchScript());
+    std::string dumps;
+    for (int t = 2; t <= runLength; t += 6)
+        dumps += " --dump " + std::to_string(t) + ":" + dir + "/" + std::to_string(t) + ".json";
+    GameRun run = runGame("--headless --seed 5 --trace --ticks " + std::to_string(runLength) +
+                          " --script " + script + dumps);
+    ASSERT_EQ(run.status, 0) << run.err;
+
+    bool decided = false, rematch = false;
+    std::string seen;
+    for (int t = 2; t <= runLength; t += 6) {
+        const auto d = readJson(dir + "/" + std::to_string(t) + ".json");
+        const std::string scene = d["sceneName"];
+        const int index = d["musicIndex"], request = d["musicStartRequest"];
+        SCOPED_TRACE("tick " + std::to_string(t) + " in " + scene);
+        if (scene.rfind("DEBUG-", 0) == 0) {
+            EXPECT_EQ(index, 1);
+            EXPECT_EQ(request, 1) << "nothing to play before the music is loaded";
+            continue;
+        }
+        EXPECT_EQ(request, 0) << "every request is served at once";
+        if (scene == "VS-APRESENTACAO") {
+            EXPECT_EQ(index, 4);
+        }
+        if (scene == "VS-VITORIA") {
+            EXPECT_EQ(index, 5);
+            rematch = true;
+        }
+        if (scene != "BATALHA") continue;
+        decided = decided || (d["roundNumber"] == 2 && d["knockOutTimer"].get<int>() > 0);
+        EXPECT_EQ(index, decided && !rematch ? 0 : 2);
+        const std::string piece = std::to_string(index);
+        if (seen.empty() || seen.back() != piece.back()) seen += piece;
+    }
+    EXPECT_EQ(seen, "202") << "the theme, silence after the deciding knock-out, the theme";
+
+    // Arena 2 has its own theme; the title screen plays the menus theme at once.
+    const std::string arena2 =
+        writeScript(dir, "2 tap 1\n4 tap 2\n6 tap 2\n8 tap 2\n10 tap 3\n12 tap 1\n");
+    ASSERT_EQ(runGame("--headless --seed 5 --ticks 300 --script " + arena2 + " --dump 300:" + dir +
+                      "/casa.json")
+                  .status,
+              0);
+    EXPECT_EQ(readJson(dir + "/casa.json")["musicIndex"], 3);
+    ASSERT_EQ(runGame("--headless --title --ticks 5 --dump 5:" + dir + "/title.json").status, 0);
+    const auto title = readJson(dir + "/title.json");
+    EXPECT_EQ(title["musicIndex"], 1);
+    EXPECT_EQ(title["musicStartRequest"], 0);
+}

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "assets/model_files.h"
 #include "assets/arena_assets.h"
+#include "assets/model_files.h"
 #include "assets/pose_files.h"
 #include "assets/sound_files.h"
 #include "assets/textures.h"
@@ -27,6 +27,7 @@ TEST(Loading, TheWholeGeneratedSetLoadsWithoutAnError) {
         EXPECT_GT(partModels[n].faceCount, 0) << n;
     }
     EXPECT_EQ(waveCount(WaveList::Sounds), 32) << "the placeholder and 31 sounds";
+    EXPECT_EQ(waveCount(WaveList::Music), 6) << "the placeholder and five pieces";
     EXPECT_GT(poseTable[221].root[1], 0);
 
     for (u8 arena : {u8(2), u8(1)}) {

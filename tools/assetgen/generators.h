@@ -36,3 +36,4 @@ void makePartModels(const Outputs& out);        // Personagens/Personagem-001..0
 void makeArenaModels(const Outputs& out);       // Cenarios/Cenario-001..044.cgo
 void makePoses(const Outputs& out);             // Posicoes/Pos0001..0221.pos
 void makeAppIcons(const Outputs& out);          // the desktop icon at 48, 128 and 256 pixels
+void makeMusic(const Outputs& out);             // Musicas/Musica-01..05.ogg, from content/music

@@ -2,7 +2,7 @@
 //   assetgen CONTENT_DIR OUT_DIR RUN_DIR [maker ...]
 // Pictures go to OUT_DIR/pictures (embedded by the build) with PNG previews in
 // OUT_DIR/previews, the desktop icon to OUT_DIR/icons; models, poses and sounds go to the
-// data folders of RUN_DIR.
+// data folders of RUN_DIR, the music to RUN_DIR/Musicas.
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -33,6 +33,7 @@ constexpr Maker makers[] = {
     {"arena-models", makeArenaModels},
     {"poses", makePoses},
     {"app-icons", makeAppIcons},
+    {"music", makeMusic},
 };
 
 } // namespace
@@ -48,7 +49,7 @@ int main(int argc, char** argv) {
     Outputs out{argv[1], std::string(argv[2]) + "/pictures", std::string(argv[2]) + "/previews",
                 argv[3], std::string(argv[2]) + "/icons"};
     namespace fs = std::filesystem;
-    for (const char* dir : {"Personagens", "Cenarios", "Posicoes", "Sons"})
+    for (const char* dir : {"Personagens", "Cenarios", "Posicoes", "Sons", "Musicas"})
         fs::create_directories(fs::path(out.run) / dir);
     fs::create_directories(out.pictures);
     fs::create_directories(out.previews);
