@@ -7,6 +7,7 @@
 #include "app/frame.h"
 #include "app/startup.h"
 #include "platform/clock.h"
+#include "platform/gfx.h"
 #include "platform/png_writer.h"
 #include "platform/window.h"
 #include "shell/state_dump.h"
@@ -72,6 +73,8 @@ void RunOutputs::printStats() const {
                 static_cast<long long>(workTimes_.percentile(0.99)),
                 static_cast<long long>(workTimes_.max()));
     std::printf("peak memory (KiB): %lld\n", static_cast<long long>(peakMemoryKiB()));
+    const Gfx::Held held = gfx().held();
+    std::printf("held by the display: textures %d  display lists %d\n", held.textures, held.lists);
     if (lastLoadingMicros > 0)
         std::printf("display set-up and loading (ms): %lld\n",
                     static_cast<long long>(lastLoadingMicros / 1000));
