@@ -201,10 +201,10 @@ void hashDataFolder(Fnv& fnv, const std::filesystem::path& runDir, const std::st
     }
 }
 
-} // namespace
-
-std::vector<std::uint8_t> encodeReplay(const Replay& replay) {
-    ByteWriter w;
+// The header and the start state; the place of the tick count, written later by a
+// streamed replay, in `countAt`.
+void encodeHead(ByteWriter& w, const Replay& replay, std::uint32_t tickCount,
+                std::size_t& countAt) {
     w.raw(magic, sizeof magic);
     w.number(replayFormatVersion);
     const std::size_t versionLength = std::min<std::size_t>(replay.gameVersion.size(), 255);
@@ -212,49 +212,149 @@ std::vector<std::uint8_t> encodeReplay(const Replay& replay) {
     w.raw(replay.gameVersion.data(), versionLength);
     w.number(replay.contentHash);
     w.number(static_cast<std::uint64_t>(replay.firstTick));
-    w.number(static_cast<std::uint32_t>(replay.ticks.size()));
+    countAt = w.bytes.size();
+    w.number(tickCount);
     packState(replay.start ? *replay.start : SavedState{}, w);
+}
 
-    std::array<JoyReading, 2> last{};
+} // namespace
+
+void TickEncoder::put(ByteWriter& w, const TickInput& in, const std::uint64_t* hash) {
+    std::uint8_t flags = 0;
+    std::array<bool, 2> fresh{};
+    for (std::size_t j = 0; j < 2; ++j) {
+        if (in.joys[j].taken == 0) continue;
+        fresh[j] = last_[j].taken == 0 || !sameReading(last_[j], in.joys[j]);
+        flags |= static_cast<std::uint8_t>((fresh[j] ? joyNew : joySame) << (2 * j));
+    }
+    const std::size_t keyCount = std::min<std::size_t>(in.keys.size(), 65535);
+    if (keyCount > 0) flags |= keysFollow;
+    if (hash) flags |= hashFollows;
+    if (in.session) flags |= wordsFollow;
+    if (in.devicesChanged) flags |= devicesChanged;
+    w.number(flags);
+    if (keyCount > 0) {
+        w.number(static_cast<std::uint16_t>(keyCount));
+        for (std::size_t k = 0; k < keyCount; ++k) {
+            w.number(in.keys[k].vk);
+            w.number(static_cast<std::uint8_t>(in.keys[k].down ? 1 : 0));
+        }
+    }
+    for (std::size_t j = 0; j < 2; ++j) {
+        if (!fresh[j]) continue;
+        writeReading(w, in.joys[j]);
+        last_[j] = in.joys[j];
+    }
+    if (in.session) {
+        w.number(in.words[0]);
+        w.number(in.words[1]);
+    }
+    if (hash) w.number(*hash);
+}
+
+std::vector<std::uint8_t> encodeReplay(const Replay& replay) {
+    ByteWriter w;
+    std::size_t countAt = 0;
+    encodeHead(w, replay, static_cast<std::uint32_t>(replay.ticks.size()), countAt);
+    TickEncoder ticks;
     std::size_t nextHash = 0;
     for (std::size_t t = 0; t < replay.ticks.size(); ++t) {
-        const TickInput& in = replay.ticks[t];
-        std::uint8_t flags = 0;
-        std::array<bool, 2> fresh{};
-        for (std::size_t j = 0; j < 2; ++j) {
-            if (in.joys[j].taken == 0) continue;
-            fresh[j] = last[j].taken == 0 || !sameReading(last[j], in.joys[j]);
-            flags |= static_cast<std::uint8_t>((fresh[j] ? joyNew : joySame) << (2 * j));
-        }
-        const std::size_t keyCount = std::min<std::size_t>(in.keys.size(), 65535);
-        if (keyCount > 0) flags |= keysFollow;
         while (nextHash < replay.hashes.size() && replay.hashes[nextHash].index < t) ++nextHash;
         const bool hash = nextHash < replay.hashes.size() && replay.hashes[nextHash].index == t;
-        if (hash) flags |= hashFollows;
-        if (in.session) flags |= wordsFollow;
-        if (in.devicesChanged) flags |= devicesChanged;
-        w.number(flags);
-        if (keyCount > 0) {
-            w.number(static_cast<std::uint16_t>(keyCount));
-            for (std::size_t k = 0; k < keyCount; ++k) {
-                w.number(in.keys[k].vk);
-                w.number(static_cast<std::uint8_t>(in.keys[k].down ? 1 : 0));
-            }
-        }
-        for (std::size_t j = 0; j < 2; ++j) {
-            if (!fresh[j]) continue;
-            writeReading(w, in.joys[j]);
-            last[j] = in.joys[j];
-        }
-        if (in.session) {
-            w.number(in.words[0]);
-            w.number(in.words[1]);
-        }
-        if (hash) w.number(replay.hashes[nextHash].hash);
+        ticks.put(w, replay.ticks[t], hash ? &replay.hashes[nextHash].hash : nullptr);
     }
     w.number(std::uint64_t{0});
     sealReplay(w.bytes);
     return std::move(w.bytes);
+}
+
+ReplayWriter::~ReplayWriter() {
+    discard();
+}
+
+bool ReplayWriter::open(const std::string& path, const Replay& head, std::string& error) {
+    discard();
+    path_ = path;
+    temporary_ = path + ".tmp";
+    file_.open(temporary_, std::ios::binary | std::ios::trunc);
+    ByteWriter w;
+    encodeHead(w, head, 0, countAt_);
+    if (!file_ || !write(w.bytes)) {
+        discard();
+        error = "cannot write " + path;
+        return false;
+    }
+    ticks_ = TickEncoder{};
+    count_ = 0;
+    return true;
+}
+
+bool ReplayWriter::write(const std::vector<std::uint8_t>& bytes) {
+    file_.write(reinterpret_cast<const char*>(bytes.data()),
+                static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(file_);
+}
+
+void ReplayWriter::add(const TickInput& input, const std::uint64_t* hash) {
+    if (!isOpen()) return;
+    ticks_.put(pending_, input, hash);
+    ++count_;
+    // A few kilobytes at a time: the file grows, the memory does not.
+    if (pending_.bytes.size() >= 1 << 14) flush();
+}
+
+void ReplayWriter::flush() {
+    write(pending_.bytes);
+    pending_.bytes.clear();
+}
+
+bool ReplayWriter::close(std::string& error) {
+    if (!isOpen()) {
+        error = "no replay under way";
+        return false;
+    }
+    flush();
+    file_.close();
+    // The tick count goes into the header, then the checksum is taken over the file, a
+    // chunk at a time.
+    bool ok = static_cast<bool>(file_);
+    std::fstream f(temporary_, std::ios::binary | std::ios::in | std::ios::out);
+    ByteWriter count;
+    count.number(static_cast<std::uint32_t>(count_));
+    f.seekp(static_cast<std::streamoff>(countAt_));
+    f.write(reinterpret_cast<const char*>(count.bytes.data()), 4);
+    f.seekg(0);
+    Fnv sum;
+    std::vector<char> chunk(1 << 16);
+    while (ok && f.read(chunk.data(), static_cast<std::streamsize>(chunk.size())).gcount() > 0) {
+        sum.bytes(chunk.data(), static_cast<std::size_t>(f.gcount()));
+        if (f.eof()) break;
+    }
+    f.clear();
+    f.seekp(0, std::ios::end);
+    ByteWriter seal;
+    seal.number(sum.h);
+    f.write(reinterpret_cast<const char*>(seal.bytes.data()), 8);
+    f.flush();
+    ok = ok && static_cast<bool>(f);
+    f.close();
+    std::error_code ec;
+    if (ok) std::filesystem::rename(temporary_, path_, ec);
+    if (!ok || ec) {
+        discard();
+        error = "cannot write " + path_;
+        return false;
+    }
+    temporary_.clear();
+    return true;
+}
+
+void ReplayWriter::discard() {
+    if (file_.is_open()) file_.close();
+    if (!temporary_.empty()) std::remove(temporary_.c_str());
+    temporary_.clear();
+    pending_.bytes.clear();
+    count_ = 0;
 }
 
 void sealReplay(std::vector<std::uint8_t>& bytes) {
