@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -93,3 +94,32 @@ bool replayFitsThisGame(const Replay& replay, std::string& error);
 
 bool writeReplayFile(const std::string& path, const Replay& replay, std::string& error);
 bool readReplayFile(const std::string& path, Replay& out, std::string& error);
+
+// A replay file read a tick at a time, for playing it: open() checks the whole file as
+// readReplayFile does (the same errors) without keeping its ticks, then next() reads them
+// in order. It holds a few chunks of the file, however long the replay.
+class ReplayReader {
+  public:
+    bool open(const std::string& path, std::string& error);
+    // The version, content hash, first tick and start state; no ticks.
+    const Replay& head() const { return head_; }
+    std::size_t tickCount() const { return count_; }
+    // The next tick's input, and the stateHash after it when one is stored; false past the
+    // last tick, or when the file can no longer be read as it was checked.
+    bool next(TickInput& input, std::optional<std::uint64_t>& hash);
+
+  private:
+    bool pass(bool checking, std::string& error);
+    bool more();
+    template <class Decode> bool decode(Decode&& f, bool* ranShort = nullptr);
+    std::string path_;
+    std::ifstream file_;
+    std::uint64_t bodyEnd_ = 0, bodyLeft_ = 0, sum_ = 0;
+    bool hasChecksum_ = false;
+    std::vector<std::uint8_t> window_;
+    std::size_t at_ = 0;
+    std::uint8_t known_ = 0;
+    Replay head_;
+    std::size_t count_ = 0, read_ = 0;
+    std::array<JoyReading, 2> last_{};
+};

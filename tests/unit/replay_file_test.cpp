@@ -60,8 +60,35 @@ struct RecordingToFile {
                                               std::istreambuf_iterator<char>());
         EXPECT_EQ(bytes, encodeReplay(replay));
         EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
+        readTickByTick(replay);
         std::filesystem::remove(path);
         return replay;
+    }
+    // Read as a replay is played, a tick at a time, the file gives the same ticks and hashes.
+    void readTickByTick(const Replay& replay) const {
+        ReplayReader reader;
+        std::string error;
+        ASSERT_TRUE(reader.open(path, error)) << error;
+        EXPECT_EQ(reader.head().firstTick, replay.firstTick);
+        ASSERT_EQ(reader.tickCount(), replay.ticks.size());
+        std::size_t nextHash = 0;
+        TickInput in;
+        std::optional<std::uint64_t> hash;
+        for (std::size_t t = 0; t < replay.ticks.size(); ++t) {
+            ASSERT_TRUE(reader.next(in, hash)) << t;
+            const TickInput& want = replay.ticks[t];
+            ASSERT_EQ(in.keys.size(), want.keys.size()) << t;
+            for (std::size_t k = 0; k < in.keys.size(); ++k)
+                EXPECT_EQ(in.keys[k].vk, want.keys[k].vk) << t;
+            for (std::size_t j = 0; j < 2; ++j)
+                EXPECT_EQ(in.joys[j].info.buttons, want.joys[j].info.buttons) << t;
+            EXPECT_EQ(in.words, want.words) << t;
+            const bool stored =
+                nextHash < replay.hashes.size() && replay.hashes[nextHash].index == t;
+            ASSERT_EQ(hash.has_value(), stored) << t;
+            if (stored) EXPECT_EQ(*hash, replay.hashes[nextHash++].hash) << t;
+        }
+        EXPECT_FALSE(reader.next(in, hash)) << "past the last tick";
     }
 };
 
