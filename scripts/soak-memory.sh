@@ -6,8 +6,9 @@
 # more than a short one.
 #   scripts/soak-memory.sh [SHORT_TICKS LONG_TICKS]   headless: short and long runs in each
 #                                                      arena (defaults 100000 and 2000000)
-#   scripts/soak-memory.sh --windowed [MINUTES]        under Xvfb at 40 ticks a second
-#                                                      (default 20), one run an arena; its
+#   scripts/soak-memory.sh --windowed [MINUTES]        under Xvfb, paced at 40 ticks a
+#                                                      second, for MINUTES (default 20,
+#                                                      at least 3), one run an arena; its
 #                                                      peak at minute 2 against its end
 # Needs a built game (scripts/build.sh), and xvfb-run for --windowed. Uses both cores;
 # writes only to a temporary folder.
@@ -19,6 +20,7 @@ windowed=0
 if [ "${1:-}" = "--windowed" ]; then
   windowed=1
   minutes=${2:-20}
+  [ "$minutes" -ge 3 ] || { echo "--windowed wants at least 3 minutes" >&2; exit 2; }
   command -v xvfb-run >/dev/null || { echo "--windowed needs xvfb-run" >&2; exit 2; }
 else
   short=${1:-100000}
@@ -65,7 +67,9 @@ headless_run() {
   figures "$name" "$(awk -v s="$start" -v e="$end" 'BEGIN { printf "%.2f", (e - s) / 1e9 }')" "$status"
 }
 
-# Under its own X server; the peak (VmHWM) is read from the running game at minute 2.
+# Under its own X server for MINUTES of the wall clock, paced at 40 ticks a second (fewer
+# when the machine cannot keep up; the figures tell). The peak (VmHWM) is read from the
+# running game at minute 2; at the end the game is asked to quit, which prints --stats.
 windowed_run() {
   local arena=$1 minutes=$2 game=$3 work=$4
   local ticks=$((minutes * 60 * 40)) name="windowed-a$1-${2}min" start end status=0 pid early
@@ -80,7 +84,10 @@ windowed_run() {
   sleep 120
   pid=$(pgrep -n -f "^$game .*--record $work/$name.tvr" || true)
   early=$(awk '/^VmHWM/{print $2}' "/proc/$pid/status" 2>/dev/null || echo 0)
+  (sleep $((minutes * 60 - 120)); [ -n "$pid" ] && kill -TERM "$pid" 2>/dev/null) &
+  local timer=$!
   wait "$runner" || status=$?
+  kill "$timer" 2>/dev/null || true
   end=$(date +%s%N)
   echo "$(figures "$name" "$(awk -v s="$start" -v e="$end" 'BEGIN { printf "%.2f", (e - s) / 1e9 }')" "$status") $early"
 }
