@@ -48,11 +48,9 @@ void pumpWindowEvents(bool scripted, TickInput& input) {
     }
 }
 
-bool writeRecording(const std::string& path, ReplayRecorder& recorder) {
-    std::string error;
-    if (writeReplayFile(path, recorder.finish(), error)) return true;
-    std::fprintf(stderr, "torvel-arena: %s\n", error.c_str());
-    return false;
+bool reportRecording(bool ok, const std::string& error) {
+    if (!ok) std::fprintf(stderr, "torvel-arena: %s\n", error.c_str());
+    return ok;
 }
 
 } // namespace
@@ -122,7 +120,9 @@ int runGame(const CommandLine& options) {
 
     ReplayRecorder recording;
     // Online, --record names the session's replay, which the session writes.
-    if (!options.recordPath.empty() && !options.online()) recording.begin(1);
+    bool recorded = true;
+    if (!options.recordPath.empty() && !options.online())
+        recorded = reportRecording(recording.begin(1, options.recordPath, error), error);
     MatchRecording matches;
     const bool keepMatches = !options.headless && !scripted;
     std::unique_ptr<SyncTest> sync;
@@ -199,7 +199,9 @@ int runGame(const CommandLine& options) {
     }
 
     int status = outputs.status() != 0 ? outputs.status() : sessionStatus;
-    if (recording.active() && !writeRecording(options.recordPath, recording)) status = 1;
+    if (recording.active())
+        recorded = reportRecording(recording.finish(options.recordPath, error), error);
+    if (!recorded) status = 1;
     if (keepMatches) matches.end();
     if (sync) {
         if (sync->failed()) {

@@ -20,7 +20,12 @@ void MatchRecording::atTickBoundary(long long nextTick) {
         const bool rematch = lastScene_ == "VS-VITORIA" && !(scene == "VS-VITORIA");
         if (left || rematch) store();
     }
-    if (!recorder_.active() && startsMatch(scene)) recorder_.begin(nextTick);
+    if (!recorder_.active() && startsMatch(scene)) {
+        std::string error;
+        const std::string spool = replaySpoolPath(error);
+        if (spool.empty() || !recorder_.begin(nextTick, spool, error))
+            std::fprintf(stderr, "torvel-arena: replay not kept: %s\n", error.c_str());
+    }
     lastScene_ = scene;
 }
 
@@ -34,11 +39,11 @@ void MatchRecording::end() {
 
 void MatchRecording::store() {
     if (recorder_.tickCount() == 0) {
-        recorder_.finish();
+        recorder_.discard();
         return;
     }
     std::string error;
-    lastStored_ = storeMatchReplay(recorder_.finish(), error);
+    lastStored_ = storeMatchReplay(recorder_, error);
     if (lastStored_.empty())
         std::fprintf(stderr, "torvel-arena: replay not kept: %s\n", error.c_str());
 }

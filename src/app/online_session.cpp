@@ -76,7 +76,11 @@ void OnlineSession::beginPlay(int inputDelay) {
     core_ = std::make_unique<Rollback>(options_.host ? 0 : 1, inputDelay);
     options_.inputDelay = inputDelay;
     phase_ = Phase::Playing;
-    recorder_.begin(1);
+    std::string error;
+    const std::string path =
+        options_.recordPath.empty() ? replaySpoolPath(error) : options_.recordPath;
+    if (path.empty() || !recorder_.begin(1, path, error))
+        std::fprintf(stderr, "torvel-arena: the session's replay is not kept: %s\n", error.c_str());
     lastTickMs_ = lastHeardMs_ = nowMs_;
 }
 
@@ -300,17 +304,16 @@ void OnlineSession::finish(SessionEnd why, const std::string& text, const char* 
 void OnlineSession::writeRecord() {
     if (!recorder_.active()) return;
     if (recorder_.tickCount() == 0) {
-        recorder_.finish();
+        recorder_.discard();
         return;
     }
     std::uint64_t last = 0;
     core_->confirmedHashBefore(confirmed_, last);
-    const Replay replay = recorder_.finish(last);
     std::string error;
     if (!options_.recordPath.empty()) {
-        if (writeReplayFile(options_.recordPath, replay, error)) replayPath_ = options_.recordPath;
+        if (recorder_.finish(last, options_.recordPath, error)) replayPath_ = options_.recordPath;
     } else {
-        replayPath_ = storeMatchReplay(replay, error);
+        replayPath_ = storeMatchReplay(recorder_, error, last);
     }
     if (replayPath_.empty())
         std::fprintf(stderr, "torvel-arena: the session's replay was not kept: %s\n",

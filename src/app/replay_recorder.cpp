@@ -1,14 +1,22 @@
 #include "app/replay_recorder.h"
 
+#include <filesystem>
+
 #include "shell/state_dump.h"
 
-void ReplayRecorder::begin(long long firstTick) {
-    replay_ = Replay{};
-    replay_.gameVersion = thisGameVersion();
-    replay_.contentHash = thisGameContentHash();
-    replay_.firstTick = firstTick;
-    replay_.start = std::make_unique<SavedState>();
-    saveState(*replay_.start);
+bool ReplayRecorder::begin(long long firstTick, const std::string& path, std::string& error) {
+    discard();
+    Replay head;
+    head.gameVersion = thisGameVersion();
+    head.contentHash = thisGameContentHash();
+    head.firstTick = firstTick;
+    head.start = std::make_unique<SavedState>();
+    saveState(*head.start);
+    const GameState& g = head.start->game;
+    fighters_ = {g.fighters[1].character, g.fighters[2].character};
+    arena_ = g.arena;
+    path_ = path;
+    return file_.open(path, head, error);
 }
 
 void ReplayRecorder::add(const TickInput& input) {
@@ -16,20 +24,35 @@ void ReplayRecorder::add(const TickInput& input) {
 }
 
 void ReplayRecorder::add(const TickInput& input, const std::function<std::uint64_t()>& hashAfter) {
-    replay_.ticks.push_back(input);
-    if (replay_.ticks.size() % replayHashInterval == 0)
-        replay_.hashes.push_back({replay_.ticks.size() - 1, hashAfter()});
+    if (!active()) return;
+    if (last_) file_.add(*last_, lastHash_ ? &*lastHash_ : nullptr);
+    last_ = input;
+    lastHash_.reset();
+    if (tickCount() % replayHashInterval == 0) lastHash_ = hashAfter();
 }
 
-Replay ReplayRecorder::finish() {
-    return finish(stateHash());
+bool ReplayRecorder::finish(const std::string& path, std::string& error) {
+    return finish(stateHash(), path, error);
 }
 
-Replay ReplayRecorder::finish(std::uint64_t hashAfterLast) {
-    const std::size_t n = replay_.ticks.size();
-    if (n > 0 && (replay_.hashes.empty() || replay_.hashes.back().index != n - 1))
-        replay_.hashes.push_back({n - 1, hashAfterLast});
-    Replay done = std::move(replay_);
-    replay_ = Replay{};
-    return done;
+bool ReplayRecorder::finish(std::uint64_t hashAfterLast, const std::string& path,
+                            std::string& error) {
+    if (last_) file_.add(*last_, lastHash_ ? &*lastHash_ : &hashAfterLast);
+    last_.reset();
+    lastHash_.reset();
+    if (!file_.close(error)) return false;
+    std::error_code ec;
+    if (!path.empty() && path != path_) std::filesystem::rename(path_, path, ec);
+    if (ec) {
+        std::filesystem::remove(path_, ec);
+        error = "cannot write " + path;
+        return false;
+    }
+    return true;
+}
+
+void ReplayRecorder::discard() {
+    file_.discard();
+    last_.reset();
+    lastHash_.reset();
 }

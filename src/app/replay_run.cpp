@@ -61,22 +61,36 @@ struct Viewer {
 
 } // namespace
 
-ReplayPlayer::ReplayPlayer(const Replay& replay) : replay_(replay) {
+ReplayPlayer::ReplayPlayer(const Replay& replay)
+    : replay_(&replay), count_(replay.ticks.size()), firstTick_(replay.firstTick) {
     prepareFor(*replay.start);
+}
+
+ReplayPlayer::ReplayPlayer(ReplayReader& reader)
+    : reader_(&reader), count_(reader.tickCount()), firstTick_(reader.head().firstTick) {
+    prepareFor(*reader.head().start);
 }
 
 bool ReplayPlayer::step() {
     const std::size_t i = next_++;
-    advanceReplayedTick(replay_.ticks[i]);
-    while (nextHash_ < replay_.hashes.size() && replay_.hashes[nextHash_].index < i) ++nextHash_;
-    return nextHash_ >= replay_.hashes.size() || replay_.hashes[nextHash_].index != i ||
-           replay_.hashes[nextHash_].hash == stateHash();
+    if (reader_) {
+        TickInput input;
+        std::optional<std::uint64_t> hash;
+        if (!reader_->next(input, hash)) return false;
+        advanceReplayedTick(input);
+        return !hash || *hash == stateHash();
+    }
+    const Replay& replay = *replay_;
+    advanceReplayedTick(replay.ticks[i]);
+    while (nextHash_ < replay.hashes.size() && replay.hashes[nextHash_].index < i) ++nextHash_;
+    return nextHash_ >= replay.hashes.size() || replay.hashes[nextHash_].index != i ||
+           replay.hashes[nextHash_].hash == stateHash();
 }
 
 int runReplay(const CommandLine& options) {
-    Replay replay;
+    ReplayReader replay;
     std::string error;
-    if (!readReplayFile(options.replayPath, replay, error) || !replayFitsThisGame(replay, error)) {
+    if (!replay.open(options.replayPath, error) || !replayFitsThisGame(replay.head(), error)) {
         std::printf("replay %s: %s\n", options.replayPath.c_str(), error.c_str());
         return 2;
     }
@@ -93,7 +107,7 @@ int runReplay(const CommandLine& options) {
     setPresenting(windowed);
     setConfigWritesHeld(true);
     setTraceEnabled(options.trace);
-    setTraceTick(replay.firstTick);
+    setTraceTick(replay.head().firstTick);
     ReplayPlayer player(replay);
     traceSceneIfChanged();
     if (windowed && gs.musicStartRequest == 0) startCurrentMusic();

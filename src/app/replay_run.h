@@ -5,20 +5,26 @@
 #include "app/command_line.h"
 #include "app/replay_file.h"
 
-// Plays a replay tick by tick through the same input path a keyboard feeds.
+// Plays a replay tick by tick through the same input path a keyboard feeds, from a
+// replay in memory or one read from its file as it plays.
 class ReplayPlayer {
   public:
     // Sets up what the start state stands on (the display and loaded arenas of the
     // recorded run) and loads it.
     explicit ReplayPlayer(const Replay& replay);
-    bool done() const { return next_ >= replay_.ticks.size(); }
+    explicit ReplayPlayer(ReplayReader& reader);
+    bool done() const { return next_ >= count_; }
     // The recorded run's number of the next tick.
-    long long nextTick() const { return replay_.firstTick + static_cast<long long>(next_); }
-    // Runs the next tick; false when its stored hash, if it has one, differs.
+    long long nextTick() const { return firstTick_ + static_cast<long long>(next_); }
+    // Runs the next tick; false when its stored hash, if it has one, differs (or the file
+    // can no longer be read).
     bool step();
 
   private:
-    const Replay& replay_;
+    const Replay* replay_ = nullptr;
+    ReplayReader* reader_ = nullptr;
+    std::size_t count_ = 0;
+    long long firstTick_ = 1;
     std::size_t next_ = 0;
     std::size_t nextHash_ = 0;
 };

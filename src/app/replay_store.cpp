@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <tuple>
+#include <unistd.h>
 #include <vector>
 
 #include "platform/player_folders.h"
@@ -66,20 +67,42 @@ std::string replayFileName(std::tm when, int fighter1, int fighter2, int arena) 
            extension;
 }
 
-std::string storeMatchReplay(const Replay& replay, std::string& error) {
+namespace {
+
+std::string existingReplayFolder(std::string& error) {
     const std::string folder = replayFolder();
-    if (folder.empty()) {
+    std::error_code ec;
+    if (folder.empty())
         error = "no folder for replays (neither XDG_DATA_HOME nor HOME is set)";
-        return {};
-    }
-    const GameState& g = replay.start->game;
+    else if (!fs::create_directories(folder, ec) && ec)
+        error = "cannot make " + folder;
+    else
+        return folder;
+    return {};
+}
+
+} // namespace
+
+std::string replaySpoolPath(std::string& error) {
+    const std::string folder = existingReplayFolder(error);
+    if (folder.empty()) return {};
+    return (fs::path(folder) / ("recording-" + std::to_string(::getpid()) + ".part")).string();
+}
+
+std::string storeMatchReplay(ReplayRecorder& recording, std::string& error,
+                             std::optional<std::uint64_t> hashAfterLast) {
+    const std::string folder = existingReplayFolder(error);
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
     const std::string name =
-        replayFileName(local, g.fighters[1].character, g.fighters[2].character, g.arena);
-    const std::string path = freeFilePath(folder, name, error);
-    if (path.empty() || !writeReplayFile(path, replay, error)) return {};
+        replayFileName(local, recording.fighter(1), recording.fighter(2), recording.arena());
+    const std::string path = folder.empty() ? folder : freeFilePath(folder, name, error);
+    const bool stored =
+        !path.empty() && (hashAfterLast ? recording.finish(*hashAfterLast, path, error)
+                                        : recording.finish(path, error));
+    recording.discard();
+    if (!stored) return {};
     pruneReplays(folder, replaysKept);
     return path;
 }

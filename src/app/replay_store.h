@@ -4,9 +4,10 @@
 
 #include <cstddef>
 #include <ctime>
+#include <optional>
 #include <string>
 
-#include "app/replay_file.h"
+#include "app/replay_recorder.h"
 
 constexpr std::size_t replaysKept = 100;
 
@@ -14,9 +15,15 @@ constexpr std::size_t replaysKept = 100;
 std::string replayFolder();
 // "2026-12-10_17-05-09_TORVEL-VS-SEU-BRANDOLIM_CASA-DO-SEU-BRANDOLIM.tvr"
 std::string replayFileName(std::tm when, int fighter1, int fighter2, int arena);
-// Writes the replay of the match that just ended into the folder, then removes the
-// oldest replays beyond the newest `replaysKept`. The written path, or empty with error.
-std::string storeMatchReplay(const Replay& replay, std::string& error);
+// Where a match's replay is written while it is played: "recording-PID.part" in the
+// folder, made when missing. Empty with error.
+std::string replaySpoolPath(std::string& error);
+// Ends the recording of the match that just ended and moves it into the folder under the
+// date, time, fighters and arena, then removes the oldest replays beyond the newest
+// `replaysKept`. The stored path, or empty with error (the recording is then dropped).
+// `hashAfterLast`: the state hash after its last tick, when not the state now.
+std::string storeMatchReplay(ReplayRecorder& recording, std::string& error,
+                             std::optional<std::uint64_t> hashAfterLast = std::nullopt);
 // Removes the oldest replays (by the date and time their names start with, then by when
 // they were written) so that at most `keep` are left. Other files are left alone.
 void pruneReplays(const std::string& folder, std::size_t keep);

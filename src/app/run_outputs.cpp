@@ -7,6 +7,7 @@
 #include "app/frame.h"
 #include "app/startup.h"
 #include "platform/clock.h"
+#include "platform/gfx.h"
 #include "platform/png_writer.h"
 #include "platform/window.h"
 #include "shell/state_dump.h"
@@ -17,13 +18,6 @@ bool writeText(const std::string& path, const std::string& text) {
     std::ofstream f(path, std::ios::binary);
     f << text;
     return static_cast<bool>(f);
-}
-
-long long percentile(std::vector<std::int64_t> v, double p) {
-    if (v.empty()) return 0;
-    std::size_t i = static_cast<std::size_t>(p * static_cast<double>(v.size() - 1) + 0.5);
-    std::nth_element(v.begin(), v.begin() + static_cast<std::ptrdiff_t>(i), v.end());
-    return v[i];
 }
 
 } // namespace
@@ -59,7 +53,7 @@ void RunOutputs::beforeTick(long long tick) {
 }
 
 void RunOutputs::afterTick(long long tick, std::int64_t workMicros) {
-    workTimes_.push_back(workMicros);
+    if (options_.stats) workTimes_.add(workMicros);
     if (!counting_) return;
     writeShots(tick);
     for (const TickFile& d : options_.dumps) {
@@ -72,14 +66,15 @@ void RunOutputs::afterTick(long long tick, std::int64_t workMicros) {
 }
 
 void RunOutputs::printStats() const {
-    std::printf("ticks %zu\n", workTimes_.size());
-    std::printf(
-        "work per tick (us): p50 %lld  p95 %lld  p99 %lld  max %lld\n",
-        percentile(workTimes_, 0.50), percentile(workTimes_, 0.95), percentile(workTimes_, 0.99),
-        workTimes_.empty()
-            ? 0LL
-            : static_cast<long long>(*std::max_element(workTimes_.begin(), workTimes_.end())));
+    std::printf("ticks %llu\n", static_cast<unsigned long long>(workTimes_.count()));
+    std::printf("work per tick (us): p50 %lld  p95 %lld  p99 %lld  max %lld\n",
+                static_cast<long long>(workTimes_.percentile(0.50)),
+                static_cast<long long>(workTimes_.percentile(0.95)),
+                static_cast<long long>(workTimes_.percentile(0.99)),
+                static_cast<long long>(workTimes_.max()));
     std::printf("peak memory (KiB): %lld\n", static_cast<long long>(peakMemoryKiB()));
+    const Gfx::Held held = gfx().held();
+    std::printf("held by the display: textures %d  display lists %d\n", held.textures, held.lists);
     if (lastLoadingMicros > 0)
         std::printf("display set-up and loading (ms): %lld\n",
                     static_cast<long long>(lastLoadingMicros / 1000));

@@ -1,5 +1,6 @@
 // What a run writes as it goes: the --shot pictures and --dump states at their ticks,
-// and the work time of every tick for --stats, which also tells the window's size.
+// and, for --stats, the work times of the ticks in a fixed size, which it prints with the
+// window's size.
 #pragma once
 
 #include <cstdint>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/tick_times.h"
 
 class RunOutputs {
   public:
@@ -30,7 +32,7 @@ class RunOutputs {
 
   private:
     const CommandLine& options_;
-    std::vector<std::int64_t> workTimes_;
+    TickTimes workTimes_;
     std::vector<std::string> statsLines_;
     std::vector<std::uint8_t> capture_;
     std::vector<bool> shotTaken_ = std::vector<bool>(options_.shots.size());

@@ -46,6 +46,8 @@ void compileFamily(Slots<Model, N>& models, Slots<u32, N>& lists, PictureSet tex
                    int normalCorner0, int normalCorner1, int normalCorner2) {
     for (std::size_t n = 1; n <= N; ++n) {
         const Model& m = models[n];
+        // Compiled again (another arena, a replay): the list it replaces goes first.
+        if (lists[n] != 0) gfx().deleteLists(lists[n], 1);
         lists[n] = gfx().genLists(1);
         gfx().newList(lists[n]);
         bool open = false;

@@ -39,6 +39,12 @@ void refreshNowAndThen(bool force) {
     }
 }
 
+// A set loaded again (another arena, a replay) lets go of the texture it replaces.
+void replaceEntry(u32& entry, u32 made) {
+    if (entry != 0) gfx().deleteTexture(entry);
+    entry = made;
+}
+
 std::string resourceName(std::string_view name) {
     return upperCase(name.substr(0, name.find('.')));
 }
@@ -104,7 +110,7 @@ void loadJpegTexture(std::string_view name, u32& entry) {
         showMessageBox("Couldn't load JPG Resource - \"" + std::string(name) + "\"", "BMP Unit");
         return;
     }
-    entry = createTexture(pic.width, pic.height, true, pic.pixels);
+    replaceEntry(entry, createTexture(pic.width, pic.height, true, pic.pixels));
 }
 
 void loadTgaTexture(std::string_view name, u32& entry) {
@@ -117,7 +123,7 @@ void loadTgaTexture(std::string_view name, u32& entry) {
     const std::string quoted = "\"" + std::string(name) + "\"";
     switch (decodeTga(r.data, r.size, pic)) {
     case 0:
-        entry = createTexture(pic.width, pic.height, pic.rgba, pic.pixels);
+        replaceEntry(entry, createTexture(pic.width, pic.height, pic.rgba, pic.pixels));
         return;
     case 5:
         showMessageBox("Couldn't load " + quoted + ". Only 24 and 32bit TGA supported.",

@@ -85,17 +85,27 @@ class Gfx {
 
     // The null backend hands out texture names and list numbers by counting.
     virtual unsigned int genTexture() = 0;
+    virtual void deleteTexture(unsigned int name) = 0;
     virtual void bindTexture(unsigned int name) = 0;
     virtual void texParameteri(GL::Enum pname, int value) = 0;
     virtual void texEnvi(GL::Enum pname, int value) = 0;
     virtual void build2DMipmaps(int components, int w, int h, GL::Enum format,
                                 const void* pixels) = 0;
     virtual unsigned int genLists(int count) = 0;
+    virtual void deleteLists(unsigned int list, int count) = 0;
     virtual void newList(unsigned int list) = 0;
     virtual void endList() = 0;
     virtual void callList(unsigned int list) = 0;
     virtual void polygonMode(GL::Enum face, GL::Enum mode) = 0;
     virtual void cullFace(GL::Enum face) = 0;
+
+    // The texture names and display lists made and not deleted since the program began:
+    // what a long run must keep level.
+    struct Held {
+        int textures = 0;
+        int lists = 0;
+    };
+    virtual Held held() const = 0;
 
   protected:
     // The backend makes m the current matrix of the stack `mode`.

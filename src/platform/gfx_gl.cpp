@@ -36,7 +36,13 @@ class RealGfx final : public Gfx {
     unsigned int genTexture() override {
         GLuint name = 0;
         glGenTextures(1, &name);
+        if (name != 0) ++held_.textures;
         return name;
+    }
+    void deleteTexture(unsigned int name) override {
+        if (name == 0 || glIsTexture(name) == GL_FALSE) return;
+        glDeleteTextures(1, &name);
+        --held_.textures;
     }
     void bindTexture(unsigned int name) override { glBindTexture(GL_TEXTURE_2D, name); }
     void texParameteri(GL::Enum pname, int value) override {
@@ -48,18 +54,33 @@ class RealGfx final : public Gfx {
         glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
         gluBuild2DMipmaps(GL_TEXTURE_2D, components, w, h, format, GL_UNSIGNED_BYTE, pixels);
     }
-    unsigned int genLists(int count) override { return glGenLists(count); }
+    unsigned int genLists(int count) override {
+        const unsigned int first = glGenLists(count);
+        if (first != 0) held_.lists += count;
+        return first;
+    }
+    void deleteLists(unsigned int list, int count) override {
+        for (unsigned int l = list; l < list + static_cast<unsigned int>(count); ++l) {
+            if (l == 0 || glIsList(l) == GL_FALSE) continue;
+            glDeleteLists(l, 1);
+            --held_.lists;
+        }
+    }
     void newList(unsigned int list) override { glNewList(list, GL_COMPILE); }
     void endList() override { glEndList(); }
     void callList(unsigned int list) override { glCallList(list); }
     void polygonMode(GL::Enum face, GL::Enum mode) override { glPolygonMode(face, mode); }
     void cullFace(GL::Enum face) override { glCullFace(face); }
+    Held held() const override { return held_; }
 
   protected:
     void loadBackendMatrix(GL::Enum mode, const Matrix& m) override {
         glMatrixMode(mode);
         glLoadMatrixd(m.data());
     }
+
+  private:
+    Held held_;
 };
 
 RealGfx realBackend;

@@ -1,5 +1,7 @@
 #include "platform/gfx.h"
 
+#include <algorithm>
+
 namespace {
 
 class NullGfx final : public Gfx {
@@ -24,7 +26,13 @@ class NullGfx final : public Gfx {
     void lightfv(GL::Enum, GL::Enum, const float*) override {}
     void materialfv(GL::Enum, GL::Enum, const float*) override {}
     void lightModelfv(GL::Enum, const float*) override {}
-    unsigned int genTexture() override { return ++lastTexture; }
+    unsigned int genTexture() override {
+        ++held_.textures;
+        return ++lastTexture;
+    }
+    void deleteTexture(unsigned int name) override {
+        if (name != 0 && name <= lastTexture && held_.textures > 0) --held_.textures;
+    }
     void bindTexture(unsigned int) override {}
     void texParameteri(GL::Enum, int) override {}
     void texEnvi(GL::Enum, int) override {}
@@ -32,13 +40,18 @@ class NullGfx final : public Gfx {
     unsigned int genLists(int count) override {
         unsigned int first = lastList + 1;
         lastList += static_cast<unsigned int>(count);
+        held_.lists += count;
         return first;
+    }
+    void deleteLists(unsigned int list, int count) override {
+        if (list != 0 && list <= lastList) held_.lists = std::max(held_.lists - count, 0);
     }
     void newList(unsigned int) override {}
     void endList() override {}
     void callList(unsigned int) override {}
     void polygonMode(GL::Enum, GL::Enum) override {}
     void cullFace(GL::Enum) override {}
+    Held held() const override { return held_; }
 
   protected:
     void loadBackendMatrix(GL::Enum, const Matrix&) override {}
@@ -47,6 +60,7 @@ class NullGfx final : public Gfx {
   private:
     unsigned int lastTexture = 0;
     unsigned int lastList = 0;
+    Held held_;
 };
 
 NullGfx nullBackend;

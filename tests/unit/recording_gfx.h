@@ -60,6 +60,7 @@ class RecordingGfx final : public Gfx {
         add("genTexture");
         return ++textures;
     }
+    void deleteTexture(unsigned int n) override { add("deleteTexture", n); }
     void bindTexture(unsigned int n) override { add("bindTexture", n); }
     void texParameteri(GL::Enum p, int v) override { add("texParameter", p, v); }
     void texEnvi(GL::Enum p, int v) override { add("texEnv", p, v); }
@@ -72,11 +73,13 @@ class RecordingGfx final : public Gfx {
         lists += static_cast<unsigned int>(n);
         return first;
     }
+    void deleteLists(unsigned int l, int n) override { add("deleteLists", l, n); }
     void newList(unsigned int l) override { add("newList", l); }
     void endList() override { add("endList"); }
     void callList(unsigned int l) override { add("callList", l); }
     void polygonMode(GL::Enum f, GL::Enum m) override { add("polygonMode", f, m); }
     void cullFace(GL::Enum f) override { add("cullFace", f); }
+    Held held() const override { return {}; }
 
   protected:
     void loadBackendMatrix(GL::Enum, const Matrix&) override {}

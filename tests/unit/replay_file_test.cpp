@@ -6,7 +6,9 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <set>
+#include <unistd.h>
 
 #include "app/frame.h"
 #include "app/match_recording.h"
@@ -35,14 +37,69 @@ TickInput inputOfTick(int t) {
     return in;
 }
 
+// A recording streamed into a scratch file as it plays, and the file read back.
+struct RecordingToFile {
+    const std::string path = (std::filesystem::temp_directory_path() /
+                              ("torvel-unit-" + std::to_string(::getpid()) + "-recording.tvr"))
+                                 .string();
+    ReplayRecorder recorder;
+
+    RecordingToFile() {
+        std::string error;
+        EXPECT_TRUE(recorder.begin(1, path, error)) << error;
+    }
+    Replay finish() {
+        std::string error;
+        Replay replay;
+        EXPECT_TRUE(recorder.finish(path, error)) << error;
+        EXPECT_TRUE(readReplayFile(path, replay, error)) << error;
+        // Written a tick at a time, the file holds the very bytes the whole replay encodes
+        // to.
+        std::ifstream f(path, std::ios::binary);
+        const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(f)),
+                                              std::istreambuf_iterator<char>());
+        EXPECT_EQ(bytes, encodeReplay(replay));
+        EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
+        readTickByTick(replay);
+        std::filesystem::remove(path);
+        return replay;
+    }
+    // Read as a replay is played, a tick at a time, the file gives the same ticks and hashes.
+    void readTickByTick(const Replay& replay) const {
+        ReplayReader reader;
+        std::string error;
+        ASSERT_TRUE(reader.open(path, error)) << error;
+        EXPECT_EQ(reader.head().firstTick, replay.firstTick);
+        ASSERT_EQ(reader.tickCount(), replay.ticks.size());
+        std::size_t nextHash = 0;
+        TickInput in;
+        std::optional<std::uint64_t> hash;
+        for (std::size_t t = 0; t < replay.ticks.size(); ++t) {
+            ASSERT_TRUE(reader.next(in, hash)) << t;
+            const TickInput& want = replay.ticks[t];
+            ASSERT_EQ(in.keys.size(), want.keys.size()) << t;
+            for (std::size_t k = 0; k < in.keys.size(); ++k)
+                EXPECT_EQ(in.keys[k].vk, want.keys[k].vk) << t;
+            for (std::size_t j = 0; j < 2; ++j)
+                EXPECT_EQ(in.joys[j].info.buttons, want.joys[j].info.buttons) << t;
+            EXPECT_EQ(in.words, want.words) << t;
+            const bool stored =
+                nextHash < replay.hashes.size() && replay.hashes[nextHash].index == t;
+            ASSERT_EQ(hash.has_value(), stored) << t;
+            if (stored) EXPECT_EQ(*hash, replay.hashes[nextHash++].hash) << t;
+        }
+        EXPECT_FALSE(reader.next(in, hash)) << "past the last tick";
+    }
+};
+
 // A recorded stretch of battle between two players, 200 ticks.
 Replay recordBattle(int ticks = 200) {
     freshBattle(3);
     frameControl.pace = false;
     gs.resolutionChoice = 0; // nothing for a replay to set up
     joyVirtualPlug(0);
-    ReplayRecorder recorder;
-    recorder.begin(1);
+    RecordingToFile recording;
+    ReplayRecorder& recorder = recording.recorder;
     for (int t = 0; t < ticks; ++t) {
         joyVirtualAxis(0, 'x', t % 40 < 20 ? 65535 : 32767);
         joyVirtualButton(0, 3, t % 13 == 0);
@@ -50,7 +107,7 @@ Replay recordBattle(int ticks = 200) {
         EXPECT_TRUE(advanceLiveTick(in));
         recorder.add(in);
     }
-    return recorder.finish();
+    return recording.finish();
 }
 
 // The replay played headless from its start: 0 when every stored hash matched, else the
@@ -102,8 +159,8 @@ TEST(ReplayFile, OnlineTicksKeepTheirWordsAndPlayToTheSameHashes) {
     freshBattle(3);
     frameControl.pace = false;
     gs.resolutionChoice = 0;
-    ReplayRecorder recorder;
-    recorder.begin(1);
+    RecordingToFile recording;
+    ReplayRecorder& recorder = recording.recorder;
     for (int t = 0; t < 120; ++t) {
         InputSnapshot p1, p2;
         p1.right = t % 40 < 25;
@@ -117,7 +174,7 @@ TEST(ReplayFile, OnlineTicksKeepTheirWordsAndPlayToTheSameHashes) {
         recorder.add(in);
     }
     const std::uint64_t endHash = stateHash();
-    const Replay replay = recorder.finish();
+    const Replay replay = recording.finish();
     std::vector<std::uint8_t> bytes = encodeReplay(replay);
     Replay back;
     std::string error;
@@ -276,6 +333,10 @@ TEST(MatchRecording, StoresEachMatchIntoTheDataFolder) {
         unsetenv("XDG_DATA_HOME");
     ASSERT_EQ(stored.size(), 2u);
     const auto folder = dir.path() / "torvel-arena" / "replays";
+    // Written into the folder as they played: nothing of the recordings is left beside them.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder),
+                            std::filesystem::directory_iterator()),
+              2);
     for (const std::string& path : stored) {
         EXPECT_EQ(std::filesystem::path(path).parent_path(), folder);
         Replay r;

@@ -153,4 +153,8 @@ TEST(LoadTexture, ChoosesTheDecoderByEndingAndWritesTheEntryOnlyOnSuccess) {
     EXPECT_EQ(rec.nth("build2DMipmaps", 0).a[0], 4) << "32-bit TGA as RGBA";
     EXPECT_EQ(rec.nth("build2DMipmaps", 1).a[3], GL::RGBA) << "JPEG as RGBA";
     EXPECT_EQ(rec.first("texParameter").a[1], GL::LINEAR);
+    // Each texture made lets go of the one its entry held: a set loaded again holds no more.
+    ASSERT_EQ(rec.count("deleteTexture"), 2u);
+    EXPECT_EQ(rec.nth("deleteTexture", 0).a[0], 99);
+    EXPECT_EQ(rec.nth("deleteTexture", 1).a[0], 1);
 }
