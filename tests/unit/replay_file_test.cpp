@@ -86,7 +86,9 @@ struct RecordingToFile {
             const bool stored =
                 nextHash < replay.hashes.size() && replay.hashes[nextHash].index == t;
             ASSERT_EQ(hash.has_value(), stored) << t;
-            if (stored) EXPECT_EQ(*hash, replay.hashes[nextHash++].hash) << t;
+            if (stored) {
+                EXPECT_EQ(*hash, replay.hashes[nextHash++].hash) << t;
+            }
         }
         EXPECT_FALSE(reader.next(in, hash)) << "past the last tick";
     }
