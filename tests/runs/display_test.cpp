@@ -29,8 +29,9 @@ std::string slurp(const std::string& path) {
 // The --stats line "display: window WxH[ full screen], picture WxH".
 std::string displayLine(const GameRun& run) {
     std::smatch m;
-    static const std::regex line("display: [^\n]*");
-    return std::regex_search(run.out, m, line) ? m.str() : "(no display line)";
+    // The line that begins with it, not "held by the display: ...".
+    static const std::regex line("(?:^|\n)(display: [^\n]*)");
+    return std::regex_search(run.out, m, line) ? m.str(1) : "(no display line)";
 }
 
 std::vector<fs::path> filesIn(const std::string& folder) {
