@@ -96,10 +96,6 @@ void toggleTrainingDisplay() {
     gs.training.display = gs.training.display == 0 ? 1 : 0;
 }
 
-void resetToLastPlace() {
-    resetTrainingPositions(static_cast<ResetPlace>(gs.training.resetPlace));
-}
-
 // The training room's keys act at once, in the fight, outside its menu.
 struct TrainingKey {
     u8 key;
@@ -107,7 +103,7 @@ struct TrainingKey {
 };
 constexpr TrainingKey trainingKeys[] = {
     {vk::F1 + 3, toggleTrainingDisplay}, // F4
-    {vk::F1 + 4, resetToLastPlace},      // F5: where the last reset put them
+    {vk::F1 + 4, resetToKeptPlace},      // F5: where the last reset put them
     {vk::F1 + 5, toggleDummyRecording},  // F6
     {vk::F1 + 6, toggleDummyPlayback},   // F7
 };

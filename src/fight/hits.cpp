@@ -10,6 +10,18 @@ bool boxesOverlap(const std::array<f64, 6>& a, const std::array<f64, 6>& b) {
     return true;
 }
 
+std::array<f64, 6> grownBox(std::array<f64, 6> box, f64 margin) {
+    for (std::size_t axis = 0; axis < 3; ++axis) {
+        box[axis] -= margin;
+        box[axis + 3] += margin;
+    }
+    return box;
+}
+
+bool windowLive(const personagem& f, const Acertos& a) {
+    return f.attacking == 1 && a.damage > 0 && a.firstFrame <= f.frame && f.frame <= a.lastFrame;
+}
+
 namespace {
 
 std::array<f64, 6> bodyBox(const personagem& f) {
@@ -18,14 +30,6 @@ std::array<f64, 6> bodyBox(const personagem& f) {
     for (std::size_t axis = 0; axis < 3; ++axis) {
         box[axis] = pos[axis] + f.curPose.root[axis] + f.bodyBoxMin[axis];
         box[axis + 3] = pos[axis] + f.curPose.root[axis] + f.bodyBoxMax[axis];
-    }
-    return box;
-}
-
-std::array<f64, 6> grown(std::array<f64, 6> box, f64 margin) {
-    for (std::size_t axis = 0; axis < 3; ++axis) {
-        box[axis] -= margin;
-        box[axis + 3] += margin;
     }
     return box;
 }
@@ -64,12 +68,11 @@ void guardPass(int index) {
     personagem& victim = gs.fighter(3 - index);
     if (attacker.attacking != 1) return;
     for (Acertos& a : attacker.hits) {
-        if (!(a.damage > 0 && a.firstFrame <= attacker.frame && attacker.frame <= a.lastFrame))
-            continue;
+        if (!windowLive(attacker, a)) continue;
         for (std::size_t p = 1; p <= a.hitParts.size(); ++p) {
             if (a.hitParts[p] == 0) continue;
             const std::array<f64, 6> partBox =
-                grown(attacker.parts[p].worldBox, attacker.boxMargin);
+                grownBox(attacker.parts[p].worldBox, attacker.boxMargin);
             if (!boxesOverlap(partBox, bodyBox(victim)) || victim.intangible == 1) continue;
             leaveContact(attacker, victim, a, partBox);
             a.damage = 0;

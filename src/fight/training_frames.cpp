@@ -37,6 +37,14 @@ bool inWindow(const TrainingMove& m, const personagem& p) {
     });
 }
 
+// Whether fighter `index` could start a blow this tick: a weak punch, standing, crouching
+// or in the air, would be accepted.
+bool fighterCanAct(int index) {
+    for (const char* blow : {"SOCO-FRACO", "SOCO-FRACO-AGACHADO", "SOCO-FRACO-AR"})
+        if (animationAllowed(index, blow)) return true;
+    return false;
+}
+
 u8 harmfulObjectsOf(int owner) {
     const auto n = std::count_if(gs.objectPool.begin(), gs.objectPool.end(), [&](const objeto& o) {
         return o.kind != 0 && o.harmful == 1 && o.owner == owner;
@@ -92,12 +100,6 @@ void measureTick(TrainingMove& m, const personagem& p) {
 }
 
 } // namespace
-
-bool fighterCanAct(int index) {
-    for (const char* blow : {"SOCO-FRACO", "SOCO-FRACO-AGACHADO", "SOCO-FRACO-AR"})
-        if (animationAllowed(index, blow)) return true;
-    return false;
-}
 
 void measureTrainingMove() {
     if (!trainingBattle()) return;

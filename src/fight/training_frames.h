@@ -8,6 +8,3 @@ void measureTrainingMove();
 // The damage pass tells of a contact on fighter `victim`: whether it was guarded, the
 // vitality and guard it took.
 void noteTrainingContact(int victim, bool guarded, double damage, double guardDamage);
-// Whether fighter `index` could start a blow this tick: a weak punch, standing, crouching
-// or in the air, would be accepted.
-bool fighterCanAct(int index);

@@ -50,6 +50,10 @@ void trainingRoomStep() {
     }
 }
 
+void resetToKeptPlace() {
+    resetTrainingPositions(static_cast<ResetPlace>(gs.training.resetPlace));
+}
+
 void resetTrainingPositions(ResetPlace place) {
     const std::size_t p = static_cast<std::size_t>(place);
     if (p >= std::size(placements)) return;

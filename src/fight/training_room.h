@@ -13,3 +13,5 @@ void trainingRoomStep();
 // Both fighters stand idle again, 4 apart, at `place`: the middle of the arena, or the
 // dummy 1 from the named wall with player 1 in front of it. The place is kept for F5.
 void resetTrainingPositions(ResetPlace place);
+// The same at the place the last reset used (F5, the menu's reset row).
+void resetToKeptPlace();

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "fight/hits.h"
 #include "fight/object_steps.h"
 #include "fight/training_inputs.h"
 #include "fight/training_rules.h"
@@ -57,14 +58,12 @@ void outline(const WorldBox& b, BoxColour c) {
 // The striking parts of every window that can still land, grown by the fighter's margin,
 // as the hits test them.
 void attackBoxes(const personagem& f) {
-    if (f.attacking != 1) return;
     for (const Acertos& a : f.hits) {
-        if (!(a.damage > 0 && a.firstFrame <= f.frame && f.frame <= a.lastFrame)) continue;
+        if (!windowLive(f, a)) continue;
         for (std::size_t p = 1; p <= a.hitParts.size(); ++p) {
             if (a.hitParts[p] == 0) continue;
-            const std::array<f64, 6>& w = f.parts[p].worldBox;
-            const f64 m = f.boxMargin;
-            outline({w[0] - m, w[1] - m, w[2] - m}, {w[3] + m, w[4] + m, w[5] + m}, attackWindow);
+            const std::array<f64, 6> w = grownBox(f.parts[p].worldBox, f.boxMargin);
+            outline({w[0], w[1], w[2]}, {w[3], w[4], w[5]}, attackWindow);
         }
     }
 }

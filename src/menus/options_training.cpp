@@ -50,7 +50,7 @@ void closeTrainingMenu() {
 }
 
 void resetAndClose() {
-    resetTrainingPositions(static_cast<ResetPlace>(gs.training.resetPlace));
+    resetToKeptPlace();
     closeTrainingMenu();
 }
 

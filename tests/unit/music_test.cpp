@@ -38,10 +38,10 @@ double db(double gain) {
 
 // The loudest sample of a 16-bit wave file, in dBFS.
 double wavePeakDb(const std::string& path) {
-    SDL_AudioSpec spec;
+    SDL_AudioSpec format;
     Uint8* data = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV(path.c_str(), &spec, &data, &length)) return 0;
+    if (!SDL_LoadWAV(path.c_str(), &format, &data, &length)) return 0;
     int peak = 1;
     const auto* s = reinterpret_cast<const Sint16*>(data);
     for (Uint32 i = 0; i < length / 2; ++i) peak = std::max(peak, std::abs(int(s[i])));
