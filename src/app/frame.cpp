@@ -124,7 +124,9 @@ void finishPicture(std::int64_t startMs) {
         frameControl.lastWaitMicros = monotonicMicros() - waitStart;
     }
 
+    const std::int64_t presentStart = monotonicMicros();
     windowPresent(frameControl.capture, &frameControl.captureWidth, &frameControl.captureHeight);
+    frameControl.lastPresentMicros = monotonicMicros() - presentStart;
 }
 
 // While a tick is not shown the window's canvas takes no drawing: the start-up screens
@@ -158,6 +160,7 @@ void Draw() {
     dispatchScene();
 
     frameControl.lastWaitMicros = 0;
+    frameControl.lastPresentMicros = 0;
     if (shown) finishPicture(startMs);
 }
 

@@ -16,6 +16,9 @@ struct FrameControl {
     std::vector<std::uint8_t>* capture = nullptr;
     int captureWidth = 0, captureHeight = 0;
     std::int64_t lastWaitMicros = 0;
+    // How long the last shown frame took to reach the screen (the swap and what it waits
+    // for); 0 for a tick not shown.
+    std::int64_t lastPresentMicros = 0;
 };
 extern FrameControl frameControl;
 

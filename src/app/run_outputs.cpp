@@ -10,6 +10,7 @@
 #include "platform/gfx.h"
 #include "platform/png_writer.h"
 #include "platform/window.h"
+#include "shell/game_state.h"
 #include "shell/state_dump.h"
 
 namespace {
@@ -20,7 +21,22 @@ bool writeText(const std::string& path, const std::string& text) {
     return static_cast<bool>(f);
 }
 
+void printPercentiles(const char* name, const TickTimes& t) {
+    std::printf("%s: p50 %lld  p95 %lld  p99 %lld  max %lld\n", name,
+                static_cast<long long>(t.percentile(0.50)),
+                static_cast<long long>(t.percentile(0.95)),
+                static_cast<long long>(t.percentile(0.99)), static_cast<long long>(t.max()));
+}
+
+bool inBattle() {
+    return gs.sceneName == "BATALHA";
+}
+
 } // namespace
+
+RunOutputs::RunOutputs(const CommandLine& options) : options_(options) {
+    realGfx().timeCalls(options.stats);
+}
 
 bool RunOutputs::shotAt(long long tick) const {
     if (!counting_) return false;
@@ -50,10 +66,22 @@ void RunOutputs::afterScreen(long long frame) {
 
 void RunOutputs::beforeTick(long long tick) {
     frameControl.capture = shotAt(tick) ? &capture_ : nullptr;
+    battleAtStart_ = inBattle();
+    gfx().takeCallNanos();
 }
 
 void RunOutputs::afterTick(long long tick, std::int64_t workMicros) {
-    if (options_.stats) workTimes_.add(workMicros);
+    if (options_.stats) {
+        workTimes_.add(workMicros);
+        const std::int64_t draw = gfx().takeCallNanos() / 1000;
+        if (battleAtStart_ && inBattle()) {
+            const std::int64_t present = frameControl.lastPresentMicros;
+            battle_.work.add(workMicros);
+            battle_.draw.add(draw);
+            battle_.present.add(present);
+            battle_.simulation.add(std::max<std::int64_t>(workMicros - draw - present, 0));
+        }
+    }
     if (!counting_) return;
     writeShots(tick);
     for (const TickFile& d : options_.dumps) {
@@ -67,11 +95,14 @@ void RunOutputs::afterTick(long long tick, std::int64_t workMicros) {
 
 void RunOutputs::printStats() const {
     std::printf("ticks %llu\n", static_cast<unsigned long long>(workTimes_.count()));
-    std::printf("work per tick (us): p50 %lld  p95 %lld  p99 %lld  max %lld\n",
-                static_cast<long long>(workTimes_.percentile(0.50)),
-                static_cast<long long>(workTimes_.percentile(0.95)),
-                static_cast<long long>(workTimes_.percentile(0.99)),
-                static_cast<long long>(workTimes_.max()));
+    printPercentiles("work per tick (us)", workTimes_);
+    if (battle_.work.count() > 0) {
+        std::printf("battle ticks %llu\n", static_cast<unsigned long long>(battle_.work.count()));
+        printPercentiles("battle work per tick (us)", battle_.work);
+        printPercentiles("battle simulation per tick (us)", battle_.simulation);
+        printPercentiles("battle draw submission per tick (us)", battle_.draw);
+        printPercentiles("battle present per tick (us)", battle_.present);
+    }
     std::printf("peak memory (KiB): %lld\n", static_cast<long long>(peakMemoryKiB()));
     const Gfx::Held held = gfx().held();
     std::printf("held by the display: textures %d  display lists %d\n", held.textures, held.lists);

@@ -1,6 +1,7 @@
 // What a run writes as it goes: the --shot pictures and --dump states at their ticks,
 // and, for --stats, the work times of the ticks in a fixed size, which it prints with the
-// window's size.
+// window's size. The battle's ticks are also counted apart, each split into the
+// simulation, the time inside the display's calls and the time to reach the screen.
 #pragma once
 
 #include <cstdint>
@@ -12,7 +13,7 @@
 
 class RunOutputs {
   public:
-    explicit RunOutputs(const CommandLine& options) : options_(options) {}
+    explicit RunOutputs(const CommandLine& options);
     bool shotAt(long long tick) const;
     // Before the tick: its frame is captured when a shot is due.
     void beforeTick(long long tick);
@@ -33,6 +34,11 @@ class RunOutputs {
   private:
     const CommandLine& options_;
     TickTimes workTimes_;
+    struct BattleTimes {
+        TickTimes work, simulation, draw, present;
+    };
+    BattleTimes battle_;
+    bool battleAtStart_ = false;
     std::vector<std::string> statsLines_;
     std::vector<std::uint8_t> capture_;
     std::vector<bool> shotTaken_ = std::vector<bool>(options_.shots.size());

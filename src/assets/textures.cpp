@@ -106,7 +106,9 @@ void loadJpegTexture(std::string_view name, u32& entry) {
         return;
     }
     DecodedPicture pic;
-    if (!decodeJpeg(r.data, r.size, pic)) {
+    const bool decoded = decodeJpeg(r.data, r.size, pic);
+    releaseResourcePages(r);
+    if (!decoded) {
         showMessageBox("Couldn't load JPG Resource - \"" + std::string(name) + "\"", "BMP Unit");
         return;
     }
@@ -121,7 +123,9 @@ void loadTgaTexture(std::string_view name, u32& entry) {
     }
     DecodedPicture pic;
     const std::string quoted = "\"" + std::string(name) + "\"";
-    switch (decodeTga(r.data, r.size, pic)) {
+    const int result = decodeTga(r.data, r.size, pic);
+    releaseResourcePages(r);
+    switch (result) {
     case 0:
         replaceEntry(entry, createTexture(pic.width, pic.height, pic.rgba, pic.pixels));
         return;
@@ -144,17 +148,12 @@ void loadTgaTexture(std::string_view name, u32& entry) {
 }
 
 u32 createTexture(int width, int height, bool rgba, const std::vector<u8>& pixels) {
-    // GLU's rescaling to powers of two reads a little past the end of the picture for
-    // some sizes; a spare row of zeros keeps that read inside the buffer.
-    const std::size_t row = static_cast<std::size_t>(width) * (rgba ? 4 : 3);
-    std::vector<u8> padded(pixels);
-    padded.resize(pixels.size() + row + 16, 0);
     const u32 name = gfx().genTexture();
     gfx().bindTexture(name);
     gfx().texEnvi(GL::TEXTURE_ENV_MODE, static_cast<int>(GL::MODULATE));
     gfx().texParameteri(GL::TEXTURE_MAG_FILTER, static_cast<int>(GL::LINEAR));
     gfx().texParameteri(GL::TEXTURE_MIN_FILTER, static_cast<int>(GL::LINEAR));
-    gfx().build2DMipmaps(rgba ? 4 : 3, width, height, rgba ? GL::RGBA : GL::RGB, padded.data());
+    gfx().texImage(rgba ? 4 : 3, width, height, rgba ? GL::RGBA : GL::RGB, pixels.data());
     return name;
 }
 

@@ -89,8 +89,12 @@ class Gfx {
     virtual void bindTexture(unsigned int name) = 0;
     virtual void texParameteri(GL::Enum pname, int value) = 0;
     virtual void texEnvi(GL::Enum pname, int value) = 0;
-    virtual void build2DMipmaps(int components, int w, int h, GL::Enum format,
-                                const void* pixels) = 0;
+    // The bound texture's picture, as the level 0 gluBuild2DMipmaps would make of it
+    // (scaled to the nearest powers of two), and no smaller levels: the pictures are
+    // sampled with LINEAR minification, which reads level 0 only. `pixels` holds w x h
+    // rows of `components` bytes each, unpadded.
+    virtual void texImage(int components, int w, int h, GL::Enum format,
+                          const unsigned char* pixels) = 0;
     virtual unsigned int genLists(int count) = 0;
     virtual void deleteLists(unsigned int list, int count) = 0;
     virtual void newList(unsigned int list) = 0;
@@ -106,6 +110,11 @@ class Gfx {
         int lists = 0;
     };
     virtual Held held() const = 0;
+
+    // With timing on, the backend sums the time spent inside its calls; take returns the
+    // sum since the last take and starts it again. The null backend takes no time.
+    virtual void timeCalls(bool on) { (void)on; }
+    virtual std::int64_t takeCallNanos() { return 0; }
 
   protected:
     // The backend makes m the current matrix of the stack `mode`.

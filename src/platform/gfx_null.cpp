@@ -36,7 +36,7 @@ class NullGfx final : public Gfx {
     void bindTexture(unsigned int) override {}
     void texParameteri(GL::Enum, int) override {}
     void texEnvi(GL::Enum, int) override {}
-    void build2DMipmaps(int, int, int, GL::Enum, const void*) override {}
+    void texImage(int, int, int, GL::Enum, const unsigned char*) override {}
     unsigned int genLists(int count) override {
         unsigned int first = lastList + 1;
         lastList += static_cast<unsigned int>(count);

@@ -1,6 +1,10 @@
 #include "platform/resources.h"
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <cctype>
+#include <cstdint>
 #include <string>
 
 struct EmbeddedResource {
@@ -23,4 +27,14 @@ ResourceView findResource(std::string_view name, std::string_view type) {
             return {r.begin, static_cast<std::size_t>(r.end - r.begin)};
     }
     return {};
+}
+
+void releaseResourcePages(const ResourceView& r) {
+    if (!r) return;
+    const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+    const auto begin = reinterpret_cast<std::uintptr_t>(r.data);
+    const std::uintptr_t first = (begin + page - 1) / page * page;
+    const std::uintptr_t last = (begin + r.size) / page * page;
+    // Read-only pages of the executable: dropping them loses nothing.
+    if (last > first) madvise(reinterpret_cast<void*>(first), last - first, MADV_DONTNEED);
 }

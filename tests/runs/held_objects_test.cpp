@@ -56,6 +56,15 @@ std::pair<int, int> held(const GameRun& run) {
     return {std::stoi(m[1]), std::stoi(m[2])};
 }
 
+// A figure of a --stats line "NAME: p50 A  p95 B  p99 C  max D" or "NAME N".
+long long statsFigure(const GameRun& run, const std::string& name, const std::string& figure) {
+    std::smatch m;
+    const std::regex line("\n" + name + "[^\n]*" + (figure.empty() ? " " : figure + " ") +
+                          "(\\d+)");
+    if (!std::regex_search(run.out, m, line)) return -1;
+    return std::stoll(m[1]);
+}
+
 } // namespace
 
 TEST(HeldByTheDisplay, LevelAfterRematchesAndArenaChanges) {
@@ -88,5 +97,22 @@ TEST(HeldByTheDisplay, LevelAfterRematchesAndArenaChanges) {
         EXPECT_GT(textures, 100) << first.out;
         EXPECT_GT(lists, 50) << first.out;
         EXPECT_EQ(held(all), held(first)) << all.out;
+
+        // The battle's ticks are counted apart (three battles here), split into the
+        // simulation, the display's calls and the way to the screen: nothing of the last
+        // two in a headless run.
+        const long long battleTicks = statsFigure(all, "battle ticks", "");
+        EXPECT_GT(battleTicks, 1000) << all.out;
+        EXPECT_LT(battleTicks, statsFigure(all, "ticks", "")) << all.out;
+        EXPECT_GT(statsFigure(all, "battle simulation per tick", "p50"), 0) << all.out;
+        const long long draw = statsFigure(all, "battle draw submission per tick", "p50");
+        const long long present = statsFigure(all, "battle present per tick", "p50");
+        if (windowed) {
+            EXPECT_GT(draw, 0) << all.out;
+            EXPECT_GT(present, 0) << all.out;
+        } else {
+            EXPECT_EQ(draw, 0) << all.out;
+            EXPECT_EQ(present, 0) << all.out;
+        }
     }
 }

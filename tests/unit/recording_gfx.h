@@ -64,8 +64,8 @@ class RecordingGfx final : public Gfx {
     void bindTexture(unsigned int n) override { add("bindTexture", n); }
     void texParameteri(GL::Enum p, int v) override { add("texParameter", p, v); }
     void texEnvi(GL::Enum p, int v) override { add("texEnv", p, v); }
-    void build2DMipmaps(int c, int w, int h, GL::Enum f, const void*) override {
-        add("build2DMipmaps", c, w, h, f);
+    void texImage(int c, int w, int h, GL::Enum f, const unsigned char*) override {
+        add("texImage", c, w, h, f);
     }
     unsigned int genLists(int n) override {
         add("genLists", n);
