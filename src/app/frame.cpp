@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "app/display_control.h"
 #include "app/scene_dispatch.h"
 #include "app/scene_music.h"
 #include "app/screenshot_notice.h"
@@ -116,6 +117,7 @@ void finishPicture(std::int64_t startMs) {
 
     if (creditLineShown()) drawCreditLine();
     if (frameControl.overlay) frameControl.overlay();
+    takeDueScreenshot();
     drawScreenshotNotice();
 
     if (frameControl.pace) {

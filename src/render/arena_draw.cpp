@@ -60,11 +60,14 @@ void texturedQuad(const f64 (&corner)[4][3]) {
     gfx().end();
 }
 
-// Props are lit, textured and opaque.
+// Props are lit, textured and opaque: their pictures are JPEGs and the material's alpha
+// is 1, so the alpha test would pass every pixel. Without it the software renderers
+// test depth before texturing, and skip what nearer props hide.
 void drawProps() {
     gfx().enable(GL::TEXTURE_2D);
     gfx().enable(GL::LIGHTING);
     gfx().disable(GL::BLEND);
+    gfx().disable(GL::ALPHA_TEST);
     gfx().color4ub(255, 255, 255, 255);
     for (const ArenaProp& p : gs.arenaProps) {
         if (p.propModel == 0) continue;
@@ -76,6 +79,7 @@ void drawProps() {
         if (p.propModel <= arenaModelCount) gfx().callList(arenaLists[p.propModel]);
         gfx().popMatrix();
     }
+    gfx().enable(GL::ALPHA_TEST);
 }
 
 void drawSprites(Rgb colour) {

@@ -280,6 +280,10 @@ void drawFighter(int index, Rgb colour, u8 lit, f64 rotZ, f64 rotY, f64 rotX, f6
     }
     const Matrix figure = figureFrame(shown, rotZ, rotY, rotX, z, y, x);
     const FigureLight light = figureLight(f);
+    // The parts' pictures are JPEGs drawn at full alpha, and the outline's alpha is
+    // always over its test's zero: no pixel of the figure fails the alpha test, which
+    // only keeps the software renderers from testing depth first.
+    if (shown) gfx().disable(GL::ALPHA_TEST);
 
     JointFrames joints{f};
     for (std::size_t p = 1; p <= 25; ++p) {
@@ -292,7 +296,10 @@ void drawFighter(int index, Rgb colour, u8 lit, f64 rotZ, f64 rotY, f64 rotX, f6
             drawPart(f, part, multiply(figure, joint), colour, lit,
                      partAmbient(f, part, light, flicker));
     }
-    if (shown) gfx().popMatrix();
+    if (shown) {
+        gfx().popMatrix();
+        gfx().enable(GL::ALPHA_TEST);
+    }
 
     if (light.charging) drawAura(x, z);
 }
