@@ -2,12 +2,13 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
-#include <vorbis/vorbisfile.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <vector>
+
+#include "platform/ogg_memory.h"
 
 namespace {
 
@@ -48,38 +49,11 @@ bool isOgg(const std::vector<unsigned char>& file) {
     return file.size() >= 4 && std::equal(file.begin(), file.begin() + 4, "OggS");
 }
 
-// Reads an Ogg Vorbis file from memory for the header check below.
-struct MemoryFile {
-    const std::vector<unsigned char>* data;
-    std::size_t at = 0;
-};
-std::size_t memoryRead(void* out, std::size_t size, std::size_t count, void* source) {
-    auto* m = static_cast<MemoryFile*>(source);
-    const std::size_t n = std::min(size * count, m->data->size() - m->at);
-    std::copy_n(m->data->data() + m->at, n, static_cast<unsigned char*>(out));
-    m->at += n;
-    return size ? n / size : 0;
-}
-int memorySeek(void* source, ogg_int64_t offset, int whence) {
-    auto* m = static_cast<MemoryFile*>(source);
-    const auto size = static_cast<ogg_int64_t>(m->data->size());
-    const ogg_int64_t base = whence == SEEK_SET   ? 0
-                             : whence == SEEK_CUR ? static_cast<ogg_int64_t>(m->at)
-                                                  : size;
-    if (base + offset < 0 || base + offset > size) return -1;
-    m->at = static_cast<std::size_t>(base + offset);
-    return 0;
-}
-long memoryTell(void* source) {
-    return static_cast<long>(static_cast<MemoryFile*>(source)->at);
-}
-
 // A Vorbis stream with its headers whole and some sound in it.
 bool playableOgg(const std::vector<unsigned char>& file) {
-    MemoryFile m{&file};
+    OggMemory m{file.data(), file.size()};
     OggVorbis_File vf;
-    const ov_callbacks callbacks{memoryRead, memorySeek, nullptr, memoryTell};
-    if (ov_open_callbacks(&m, &vf, nullptr, 0, callbacks) != 0) return false;
+    if (oggOpenMemory(m, vf) != 0) return false;
     const bool ok = ov_pcm_total(&vf, -1) > 0;
     ov_clear(&vf);
     return ok;
