@@ -212,7 +212,6 @@ void setUpDisplay(u8 resolution, bool title) {
     caption(half - 270, half + 240, "MÚSICAS ...");
     if (!(gs.sceneName == "ERRO")) loadMusic(w, size.height);
     audioOpenDevice();
-    waveDecodeAll(WaveList::Music);
 
     windowSetSize(w, size.height);
     if (!(gs.sceneName == "ERRO")) {

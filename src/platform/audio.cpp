@@ -2,18 +2,21 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
-#include <vorbis/vorbisfile.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <memory>
 #include <vector>
+
+#include "platform/music_stream.h"
+#include "platform/ogg_memory.h"
 
 namespace {
 
 struct WaveItem {
-    std::vector<unsigned char> file; // the wave file as read; empty for the placeholder
-    Mix_Chunk* chunk = nullptr;      // decoded once the device is open
+    std::vector<unsigned char> file; // the file as read; empty for the placeholder
+    Mix_Chunk* chunk = nullptr;      // a sound decoded when first played; music streams
     int volume = 0;
     bool looped = false;
     int channel = -1;
@@ -24,15 +27,15 @@ std::vector<WaveItem> music{WaveItem{}};
 bool outputEnabled = true;
 bool deviceOpen = false;
 
-// Channels 0 and 1 belong to the music (the piece playing and the one fading out); the
-// effects take the others.
-constexpr int musicChannels = 2;
-constexpr int musicFadeMs = 500;
-struct MusicPlayer {
-    int index = 0;    // the piece last started, 0 for none
-    int channel = -1; // its channel
-};
-MusicPlayer player;
+// The music is mixed by our own hook rather than on SDL_mixer's channels, decoded as it
+// plays; the stream exists while the device is open.
+std::unique_ptr<MusicStream> musicStream;
+int musicIndex = 0; // the piece last started, 0 for none
+
+void SDLCALL mixMusicHook(void* stream, Uint8* out, int bytes) {
+    auto* s = static_cast<MusicStream*>(stream);
+    s->mix(reinterpret_cast<std::int16_t*>(out), bytes / (2 * s->channels()));
+}
 
 std::vector<WaveItem>& items(WaveList list) {
     return list == WaveList::Sounds ? sounds : music;
@@ -48,38 +51,11 @@ bool isOgg(const std::vector<unsigned char>& file) {
     return file.size() >= 4 && std::equal(file.begin(), file.begin() + 4, "OggS");
 }
 
-// Reads an Ogg Vorbis file from memory for the header check below.
-struct MemoryFile {
-    const std::vector<unsigned char>* data;
-    std::size_t at = 0;
-};
-std::size_t memoryRead(void* out, std::size_t size, std::size_t count, void* source) {
-    auto* m = static_cast<MemoryFile*>(source);
-    const std::size_t n = std::min(size * count, m->data->size() - m->at);
-    std::copy_n(m->data->data() + m->at, n, static_cast<unsigned char*>(out));
-    m->at += n;
-    return size ? n / size : 0;
-}
-int memorySeek(void* source, ogg_int64_t offset, int whence) {
-    auto* m = static_cast<MemoryFile*>(source);
-    const auto size = static_cast<ogg_int64_t>(m->data->size());
-    const ogg_int64_t base = whence == SEEK_SET   ? 0
-                             : whence == SEEK_CUR ? static_cast<ogg_int64_t>(m->at)
-                                                  : size;
-    if (base + offset < 0 || base + offset > size) return -1;
-    m->at = static_cast<std::size_t>(base + offset);
-    return 0;
-}
-long memoryTell(void* source) {
-    return static_cast<long>(static_cast<MemoryFile*>(source)->at);
-}
-
 // A Vorbis stream with its headers whole and some sound in it.
 bool playableOgg(const std::vector<unsigned char>& file) {
-    MemoryFile m{&file};
+    OggMemory m{file.data(), file.size()};
     OggVorbis_File vf;
-    const ov_callbacks callbacks{memoryRead, memorySeek, nullptr, memoryTell};
-    if (ov_open_callbacks(&m, &vf, nullptr, 0, callbacks) != 0) return false;
+    if (oggOpenMemory(m, vf) != 0) return false;
     const bool ok = ov_pcm_total(&vf, -1) > 0;
     ov_clear(&vf);
     return ok;
@@ -119,7 +95,9 @@ int musicMixerVolumeFor(int hundredthsOfDb, bool halved) {
 }
 
 void audioResetLists() {
-    player = {};
+    // The voices read the music's file bytes: they close first.
+    if (musicStream) musicStream->stop();
+    musicIndex = 0;
     for (auto* list : {&sounds, &music}) {
         for (auto& w : *list)
             if (w.chunk) Mix_FreeChunk(w.chunk);
@@ -164,46 +142,38 @@ void waveSetLooped(WaveList list, int index, bool looped) {
 
 void wavePlay(WaveList list, int index) {
     WaveItem* w = item(list, index);
-    if (!w || !deviceOpen || !decode(*w)) return;
+    if (list == WaveList::Music || !w || !deviceOpen || !decode(*w)) return;
     Mix_VolumeChunk(w->chunk, mixerVolumeFor(w->volume));
     w->channel = Mix_PlayChannel(-1, w->chunk, w->looped ? -1 : 0);
 }
 
-void waveDecodeAll(WaveList list) {
-    if (!deviceOpen) return;
-    for (WaveItem& w : items(list)) decode(w);
-}
-
 void musicFadeOut() {
-    if (deviceOpen && player.channel >= 0) Mix_FadeOutChannel(player.channel, musicFadeMs);
-    player = {};
+    if (musicStream) musicStream->fadeOut();
+    musicIndex = 0;
 }
 
 void musicStart(int index, bool looped, int hundredthsOfDb, bool halved) {
-    const int previous = player.channel;
-    musicFadeOut();
-    player.index = index;
-    WaveItem* w = item(WaveList::Music, index);
-    if (!w || !deviceOpen || !decode(*w)) return;
-    // The other music channel; a piece still fading out there is cut short.
-    player.channel = previous == 0 ? 1 : 0;
-    Mix_HaltChannel(player.channel);
-    Mix_VolumeChunk(w->chunk, MIX_MAX_VOLUME);
-    Mix_Volume(player.channel, musicMixerVolumeFor(hundredthsOfDb, halved));
-    if (Mix_PlayChannel(player.channel, w->chunk, looped ? -1 : 0) < 0) player.channel = -1;
+    musicIndex = index;
+    if (!musicStream) return;
+    const WaveItem* w = item(WaveList::Music, index);
+    if (!w) {
+        musicStream->fadeOut();
+        return;
+    }
+    musicStream->start(w->file.data(), w->file.size(), looped,
+                       musicMixerVolumeFor(hundredthsOfDb, halved));
 }
 
 void musicSetVolume(int hundredthsOfDb, bool halved) {
-    if (deviceOpen && player.channel >= 0)
-        Mix_Volume(player.channel, musicMixerVolumeFor(hundredthsOfDb, halved));
+    if (musicStream) musicStream->setVolume(musicMixerVolumeFor(hundredthsOfDb, halved));
 }
 
 int musicCurrent() {
-    return player.index;
+    return musicIndex;
 }
 
 bool musicSounding() {
-    return deviceOpen && player.channel >= 0 && Mix_Playing(player.channel) != 0;
+    return musicStream && musicStream->sounding();
 }
 
 void audioOpenDevice() {
@@ -211,8 +181,15 @@ void audioOpenDevice() {
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
     if (Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 1024) != 0) return;
     Mix_AllocateChannels(32);
-    Mix_ReserveChannels(musicChannels);
     deviceOpen = true;
+    // The device may have been granted another rate or channel count than asked for; the
+    // sample format is always the one asked for.
+    int rate = 0, channels = 0;
+    Uint16 format = 0;
+    if (Mix_QuerySpec(&rate, &format, &channels) && format == AUDIO_S16SYS) {
+        musicStream = std::make_unique<MusicStream>(rate, channels);
+        Mix_HookMusic(mixMusicHook, musicStream.get());
+    }
 }
 
 void audioSetOutputEnabled(bool enabled) {
@@ -222,6 +199,9 @@ void audioSetOutputEnabled(bool enabled) {
 void audioClose() {
     audioResetLists();
     if (deviceOpen) {
+        // Unhooking waits for a mix in progress, so the stream can go after it.
+        Mix_HookMusic(nullptr, nullptr);
+        musicStream.reset();
         Mix_CloseAudio();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }

@@ -14,15 +14,13 @@ int waveCount(WaveList list);
 // cannot be read adds nothing (false); a file that is neither playable wave nor Ogg
 // Vorbis still takes its place in the list but plays nothing, with a warning.
 bool waveAppendFile(WaveList list, const std::string& path);
-// Decodes every item of the list for the open device now (a long piece would otherwise
-// stall the frame that starts it); does nothing without a device.
-void waveDecodeAll(WaveList list);
 void waveSetVolume(WaveList list, int index, int hundredthsOfDb);
 void waveSetLooped(WaveList list, int index, bool looped);
 void wavePlay(WaveList list, int index);
 
-// The music player: one piece at a time on a channel of its own. Starting a piece fades
-// the one before it out over half a second; `looped` pieces repeat without a gap.
+// The music player: one piece at a time, decoded from its file as it plays. Starting a
+// piece fades the one before it out over half a second; `looped` pieces repeat without a
+// gap. wavePlay plays no music item.
 // Volumes are those of the volume screen: 0 full, -2000 silent; `halved` halves it.
 void musicStart(int index, bool looped, int hundredthsOfDb, bool halved);
 void musicFadeOut();

@@ -114,7 +114,6 @@ TEST(MusicFiles, TheListHoldsThePlaceholderAndFivePiecesAndADamagedOneStaysSilen
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     audioSetOutputEnabled(true);
     audioOpenDevice();
-    waveDecodeAll(WaveList::Music);
     musicStart(2, true, -1000, false);
     EXPECT_EQ(musicCurrent(), 2);
     EXPECT_FALSE(musicSounding());
