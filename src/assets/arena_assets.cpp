@@ -3,11 +3,34 @@
 #include "assets/model_files.h"
 #include "assets/textures.h"
 
+namespace {
+
+// What each arena draws: its models, the surface pictures they are made of and the
+// cut-out pictures of its layout. An arena's pictures are loaded with it; those of the
+// other stay as they were, for its models' lists name them.
+struct ArenaParts {
+    int firstModel, lastModel;
+    int firstSurface, lastSurface;
+    int firstCutOut, lastCutOut;
+};
+constexpr ArenaParts arenaParts[] = {{1, 25, 1, 28, 1, 12}, {26, arenaModelCount, 29, 55, 13, 24}};
+
+} // namespace
+
 void loadArenaAssets(u8 arena) {
-    loadPictureSet(PictureSet::Arena, 0, 0);
-    if (arena == 1)
-        loadArenaModels(1, 25);
-    else
-        loadArenaModels(26, arenaModelCount);
-    loadPictureSet(PictureSet::ArenaOverlay, 0, 0);
+    if (arena < 1 || arena > 2) return;
+    const ArenaParts& a = arenaParts[arena - 1];
+    loadPictures(PictureSet::Arena, a.firstSurface, a.lastSurface, 0, 0);
+    loadArenaModels(a.firstModel, a.lastModel);
+    loadPictures(PictureSet::ArenaOverlay, a.firstCutOut, a.lastCutOut, 0, 0);
+}
+
+std::array<int, 2> arenaSurfacePictures(u8 arena) {
+    const ArenaParts& a = arenaParts[arena == 2 ? 1 : 0];
+    return {a.firstSurface, a.lastSurface};
+}
+
+std::array<int, 2> arenaCutOutPictures(u8 arena) {
+    const ArenaParts& a = arenaParts[arena == 2 ? 1 : 0];
+    return {a.firstCutOut, a.lastCutOut};
 }

@@ -174,11 +174,11 @@ void loadArenaModels(int first, int last) {
 void loadPartModels(int first, int last, int cx, int cy) {
     const CanvasColor white{255, 255, 255};
     canvasText(cx, cy + 160, "PERSONAGENS", white);
-    windowRefresh();
+    windowRefreshSometimes();
     if (gs.readPartFiles != 1 || gs.sceneName == "ERRO") return;
     const bool complete = readRange(ModelFamily::Part, first, last);
     canvasText(cx, cy + 160, "PERSONAGENS(" + std::to_string(last + 1) + ")", white);
-    windowRefresh();
+    windowRefreshSometimes();
     if (!complete || gs.sceneName == "ERRO") return;
     compileFamily(partModels, partLists, PictureSet::Fighter, 4, 1, 2);
 }

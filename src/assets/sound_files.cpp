@@ -16,7 +16,7 @@ void loadWaveFiles(WaveList list, const char* pattern, int count, int x, int y) 
         char name[40];
         std::snprintf(name, sizeof name, pattern, n);
         canvasText(x, y, name, CanvasColor{255, 255, 255});
-        windowRefresh();
+        windowRefreshSometimes();
         const std::string path = dataPath(name);
         if (fileExists(path) && waveAppendFile(list, path)) continue;
         enterErrorScene("ARQUIVO  " + upperCase(name) + "  NÃO FOI ENONTRADO",

@@ -1,12 +1,12 @@
 #include "assets/textures.h"
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <jpeglib.h>
 
 #include "assets/data_lines.h"
 #include "platform/canvas.h"
-#include "platform/clock.h"
 #include "platform/gfx.h"
 #include "platform/message_box.h"
 #include "platform/resources.h"
@@ -28,16 +28,6 @@ TextureSet sets[] = {
     {"Retrato", 4, 2, ".tga", "RETRATOS", 160, 100, 8, {}},
 };
 constexpr int fontSwitch = 9;
-
-// Progress captions are shown at most every 20 ms; the canvas keeps every one.
-void refreshNowAndThen(bool force) {
-    static std::int64_t last = 0;
-    const std::int64_t now = monotonicMicros();
-    if (force || now - last >= 20'000) {
-        windowRefresh();
-        last = now;
-    }
-}
 
 // A set loaded again (another arena, a replay) lets go of the texture it replaces.
 void replaceEntry(u32& entry, u32 made) {
@@ -62,20 +52,24 @@ u32 textureName(PictureSet set, int n) {
 }
 
 void loadPictureSet(PictureSet which, int cx, int cy) {
+    loadPictures(which, 1, textureSet(which).count, cx, cy);
+}
+
+void loadPictures(PictureSet which, int first, int last, int cx, int cy) {
     TextureSet& s = textureSet(which);
     if (gs.pictureSetSwitches[static_cast<std::size_t>(s.switchIndex)] != 1) return;
     s.names.resize(static_cast<std::size_t>(s.count) + 1, 0);
     const CanvasColor white{255, 255, 255};
     if (s.caption) {
         canvasText(cx + s.captionX, cy + s.captionY, s.caption, white);
-        refreshNowAndThen(true);
+        windowRefreshSometimes();
     }
-    for (int n = 1; n <= s.count; ++n) {
+    for (int n = std::max(first, 1); n <= std::min(last, s.count); ++n) {
         const std::string number = zeroPadded(n, s.digits);
         if (s.caption) {
             canvasText(cx + s.captionX, cy + s.captionY,
                        std::string(s.caption) + "(" + number + ")", white);
-            refreshNowAndThen(n == s.count);
+            windowRefreshSometimes();
         }
         loadTexture(std::string(s.stem) + number + s.ext, s.names[static_cast<std::size_t>(n)]);
     }
@@ -84,7 +78,7 @@ void loadPictureSet(PictureSet which, int cx, int cy) {
 void loadFontPictures(int cx, int cy) {
     if (gs.pictureSetSwitches[fontSwitch] != 1) return;
     canvasText(cx - 160, cy + 120, "FONTES", CanvasColor{255, 255, 255});
-    refreshNowAndThen(true);
+    windowRefreshSometimes();
     loadTexture("Texto1.tga", font1Texture);
     loadTexture("Texto2.tga", font2Texture);
 }

@@ -29,6 +29,8 @@ extern u32 font1Texture, font2Texture;
 // Loads every picture of a set (captions as the loading screen shows them, around the
 // centre (cx, cy) of the window's square).
 void loadPictureSet(PictureSet set, int cx, int cy);
+// Pictures first..last of a set (within 1..count), the others left as they are.
+void loadPictures(PictureSet set, int first, int last, int cx, int cy);
 void loadFontPictures(int cx, int cy);
 
 // Loads one picture by name ("Icone001.tga"); the entry is written only on success.

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "platform/canvas.h"
+#include "platform/clock.h"
 #include "platform/gfx.h"
 #include "platform/joystick.h"
 #include "platform/keys.h"
@@ -300,6 +301,14 @@ void windowRefresh() {
     if (headless) return;
     canvasCompose(width, height, true);
     show();
+}
+
+void windowRefreshSometimes() {
+    static std::int64_t last = 0;
+    const std::int64_t now = monotonicMicros();
+    if (last != 0 && now - last < 100'000) return;
+    windowRefresh();
+    last = now;
 }
 
 void windowPresent(std::vector<std::uint8_t>* capture, int* capWidth, int* capHeight) {

@@ -54,6 +54,9 @@ bool windowGameContextReady();
 
 // Shows the canvas over the window colour at once (the loading captions).
 void windowRefresh();
+// The same, at most ten times a second: loading captions change faster than anyone reads
+// them, and every showing costs a whole frame.
+void windowRefreshSometimes();
 // The tick's swap: composes the canvas over the frame and swaps. With capture set, the composed
 // picture is read back first (RGB, top row first) into it.
 void windowPresent(std::vector<std::uint8_t>* capture = nullptr, int* capWidth = nullptr,

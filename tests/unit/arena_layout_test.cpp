@@ -5,6 +5,7 @@
 #include <cmath>
 #include <set>
 
+#include "assets/arena_assets.h"
 #include "assets/model_files.h"
 #include "render/arena_setup.h"
 #include "shell/game_state.h"
@@ -120,7 +121,8 @@ TEST(ArenaLayout, FarmFixedPlacements) {
 TEST(ArenaLayout, CutOutsUseTheirArenasPicturesAndEachShadowHasItsPicture) {
     for (u8 arena : {u8{1}, u8{2}}) {
         layoutOf(arena);
-        const int first = arena == 1 ? 1 : 13, last = arena == 1 ? 12 : 24;
+        // An arena loads only its own cut-out pictures.
+        const auto [first, last] = arenaCutOutPictures(arena);
         for (const ArenaSprite& s : gs.arenaSprites) {
             if (!s.spriteTexture) continue;
             EXPECT_GE(s.spriteTexture, first);
@@ -148,7 +150,8 @@ TEST(ArenaLayout, ModelFilesFitAndUseTheirArenasPictures) {
         const Model& m = arenaModels[static_cast<std::size_t>(n)];
         EXPECT_GT(m.faceCount, 0);
         EXPECT_LE(m.faceCount, maxModelFaces);
-        const int first = n <= 25 ? 1 : 29, last = n <= 25 ? 28 : 55;
+        // An arena loads only its own surface pictures.
+        const auto [first, last] = arenaSurfacePictures(n <= 25 ? 1 : 2);
         for (std::size_t i = 1; i <= m.faceCount; ++i) {
             EXPECT_GE(m.faceTexture[i], first) << "face " << i;
             EXPECT_LE(m.faceTexture[i], last) << "face " << i;
