@@ -1,7 +1,8 @@
 // Two screenshots of the same size compared pixel by pixel, for comparing builds:
 //   shot_diff OLD.png NEW.png [TOLERANCE]   (tolerance in any channel, default 2)
 // Prints the pixels that differ, the largest difference and the pixels over the
-// tolerance; exits 1 when any pixel is over it or the pictures cannot be compared.
+// tolerance and the box they lie in; exits 1 when any pixel is over it or the pictures cannot be
+// compared.
 #include <png.h>
 
 #include <algorithm>
@@ -51,6 +52,7 @@ int main(int argc, char** argv) {
     }
     long differ = 0, over = 0;
     int largest = 0;
+    unsigned left = a.width, top = a.height, right = 0, bottom = 0;
     for (std::size_t i = 0; i < a.pixels.size(); i += 3) {
         int d = 0;
         for (std::size_t k = 0; k < 3; ++k)
@@ -58,9 +60,16 @@ int main(int argc, char** argv) {
         if (d == 0) continue;
         ++differ;
         largest = std::max(largest, d);
-        if (d > tolerance) ++over;
+        if (d <= tolerance) continue;
+        ++over;
+        const auto x = static_cast<unsigned>(i / 3 % a.width);
+        const auto y = static_cast<unsigned>(i / 3 / a.width);
+        left = std::min(left, x), right = std::max(right, x);
+        top = std::min(top, y), bottom = std::max(bottom, y);
     }
-    std::printf("%ld pixels differ of %u, largest difference %d, %ld over %d\n", differ,
+    std::printf("%ld pixels differ of %u, largest difference %d, %ld over %d", differ,
                 a.width * a.height, largest, over, tolerance);
+    if (over > 0) std::printf(" within x %u..%u, y %u..%u", left, right, top, bottom);
+    std::printf("\n");
     return over > 0 ? 1 : 0;
 }

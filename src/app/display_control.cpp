@@ -13,18 +13,6 @@ namespace {
 
 constexpr u8 f11 = vk::F1 + 10, f12 = vk::F1 + 11;
 
-bool screenshotDue = false;
-
-void saveShot(const std::vector<std::uint8_t>& rgb, int width, int height) {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    std::string error;
-    const std::string path = saveScreenshot(rgb, width, height, local, error);
-    if (path.empty()) std::fprintf(stderr, "torvel-arena: %s\n", error.c_str());
-    startScreenshotNotice(!path.empty());
-}
-
 } // namespace
 
 bool fullscreenAtStart(const CommandLine& options) {
@@ -42,21 +30,16 @@ void toggleFullscreen() {
 }
 
 void takeScreenshot() {
-    if (windowIsHeadless()) return;
     std::vector<std::uint8_t> rgb;
     int width = 0, height = 0;
-    if (windowReadPicture(rgb, width, height))
-        saveShot(rgb, width, height);
-    else
-        screenshotDue = true;
-}
-
-void takeDueScreenshot() {
-    if (!screenshotDue) return;
-    screenshotDue = false;
-    std::vector<std::uint8_t> rgb;
-    int width = 0, height = 0;
-    if (windowReadDrawing(rgb, width, height)) saveShot(rgb, width, height);
+    if (!windowReadPicture(rgb, width, height)) return;
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    std::string error;
+    const std::string path = saveScreenshot(rgb, width, height, local, error);
+    if (path.empty()) std::fprintf(stderr, "torvel-arena: %s\n", error.c_str());
+    startScreenshotNotice(!path.empty());
 }
 
 bool handleDisplayEvent(const WindowEvent& e) {

@@ -1,8 +1,7 @@
 // The display's own keys, handled outside the game: they never reach the game's key
 // handler nor a tick's input. F11 and Alt+Enter switch between a window and full screen
 // and keep the choice in the display settings; F12 saves the picture last shown as a
-// screenshot and puts up its notice (or, when the window no longer holds that picture,
-// the next one, as it is drawn, before the notice goes over it). Window events and a script's keys come here alike.
+// screenshot and puts up its notice. Window events and a script's keys come here alike.
 #pragma once
 
 #include "app/command_line.h"
@@ -18,5 +17,3 @@ bool takeScriptDisplayKey(u8 vk, bool down);
 
 void toggleFullscreen();
 void takeScreenshot();
-// A screenshot asked for when no picture was held: taken from the frame being drawn.
-void takeDueScreenshot();

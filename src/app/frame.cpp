@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string>
 
-#include "app/display_control.h"
 #include "app/scene_dispatch.h"
 #include "app/scene_music.h"
 #include "app/screenshot_notice.h"
@@ -117,7 +116,6 @@ void finishPicture(std::int64_t startMs) {
 
     if (creditLineShown()) drawCreditLine();
     if (frameControl.overlay) frameControl.overlay();
-    takeDueScreenshot();
     drawScreenshotNotice();
 
     if (frameControl.pace) {

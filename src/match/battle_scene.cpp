@@ -96,6 +96,13 @@ void drawFighterAndShadow(int index) {
                    0.5 - f.posY / 15);
 }
 
+// What has been drawn so far goes to the renderer at once. A software renderer fills
+// what it has been handed on its own threads while the game goes on submitting the rest
+// of the frame, instead of filling everything after the last call.
+void handToRenderer() {
+    if (presenting()) gfx().flush();
+}
+
 void objectUpdates() {
     for (std::size_t n = 1; n <= gs.objectPool.size(); ++n) {
         const objeto& o = gs.objectPool[n];
@@ -125,6 +132,7 @@ void overlay() {
 void hud() {
     fighterHud(1);
     fighterHud(2);
+    handToRenderer();
     sharedHud();
     trainingHud();
 }
@@ -186,12 +194,14 @@ void battleScene() {
     if (!(gs.effectTimers[2] > 0 || gs.effectTimers[4] > 0)) {
         drawArena();
         drawFloorShadows();
+        handToRenderer();
     }
     pushApart();
     for (int i = 1; i <= 2; ++i) drawFighterAndShadow(i);
     objectUpdates();
     drawObjects();
     drawTrainingBoxes();
+    handToRenderer();
     hitResolution();
     trainingRoomStep();
 

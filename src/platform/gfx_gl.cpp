@@ -209,6 +209,10 @@ class RealGfx final : public Gfx {
     }
     Held held() const override { return held_; }
     void timeCalls(bool on) override { clock_.on = on; }
+    void flush() override {
+        const Span span(clock_);
+        glFlush();
+    }
     std::int64_t takeCallNanos() override { return std::exchange(clock_.nanos, 0); }
 
   protected:

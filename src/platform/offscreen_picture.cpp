@@ -132,10 +132,6 @@ void offscreenBind() {
     if (active) gl.bindFramebuffer(FRAMEBUFFER, framebuffer);
 }
 
-void offscreenUnbind() {
-    if (active) gl.bindFramebuffer(FRAMEBUFFER, 0);
-}
-
 void offscreenRead(std::vector<std::uint8_t>& rgb) {
     if (!active) return;
     gl.bindFramebuffer(READ_FRAMEBUFFER, framebuffer);

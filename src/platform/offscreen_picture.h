@@ -1,8 +1,7 @@
 // The game's picture at its own size, drawn off screen in a framebuffer object and shown
 // in the window scaled to fit (letterbox.h). It outlives each swap, so the last frame can
 // be shown again or read back at any time between frames. Without framebuffer objects
-// (offscreenStart() false), and while the window is the picture's size, the game draws
-// straight into the window, as it is.
+// (offscreenStart() false) the game draws straight into the window, as it is.
 #pragma once
 
 #include <cstdint>
@@ -16,8 +15,6 @@ bool offscreenActive();
 void offscreenResize(int width, int height);
 // Drawing goes to the picture from here on.
 void offscreenBind();
-// Drawing goes to the window's back buffer from here on.
-void offscreenUnbind();
 // RGB, top row first, of the picture's size.
 void offscreenRead(std::vector<std::uint8_t>& rgb);
 // Into the window's back buffer: black bars, the picture scaled into the middle. The

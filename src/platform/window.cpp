@@ -17,11 +17,6 @@ namespace {
 SDL_Window* window = nullptr;
 SDL_GLContext context = nullptr;
 bool headless = true;
-// The picture is drawn straight into the window's back buffer while the window is its
-// size: scaling it would only copy it.
-bool direct = true;
-// Whether the last picture shown is still held off screen.
-bool shownOffscreen = false;
 bool gameContext = false;
 bool focused = true;
 bool fullscreen = false;
@@ -106,40 +101,26 @@ void readBackBuffer(std::vector<std::uint8_t>& rgb, GLenum buffer) {
                   rgb.begin() + static_cast<std::ptrdiff_t>(row * y));
 }
 
-void readPicture(std::vector<std::uint8_t>& rgb, GLenum buffer, bool offscreen) {
-    if (offscreen)
+void readPicture(std::vector<std::uint8_t>& rgb, GLenum buffer) {
+    if (offscreenActive())
         offscreenRead(rgb);
     else
         readBackBuffer(rgb, buffer);
 }
 
-// Where the next picture is drawn: off screen when the window is not its size.
-void bindTarget() {
-    int w = 0, h = 0;
-    areaSize(w, h);
-    direct = !offscreenActive() || (w == width && h == height);
-    if (direct)
-        offscreenUnbind();
-    else
-        offscreenBind();
-}
-
 // The picture into the window and the swap; drawing then goes on into the picture.
 void show() {
-    if (!direct) {
+    if (offscreenActive()) {
         int w = 0, h = 0;
         areaSize(w, h);
         offscreenShow(w, h);
     }
     SDL_GL_SwapWindow(window);
-    shownOffscreen = !direct;
-    bindTarget();
+    offscreenBind();
 }
 
-// A picture drawn straight into the window is gone after its swap; the next frame comes
-// within a tick.
 void showAgain() {
-    if (shownOffscreen && !direct) show();
+    if (offscreenActive()) show();
 }
 
 // Display keys are taken here; every other key goes on to the game.
@@ -196,8 +177,10 @@ bool windowOpen(const std::string& title, int w, int h, bool runHeadless, std::s
     }
     SDL_GL_MakeCurrent(window, context);
     SDL_GL_SetSwapInterval(0);
-    if (offscreenStart()) offscreenResize(w, h);
-    bindTarget();
+    if (offscreenStart()) {
+        offscreenResize(w, h);
+        offscreenBind();
+    }
     joyLoadMappings();
     joyOpenDevices();
     windowSetFullscreen(startFullscreen);
@@ -224,9 +207,9 @@ void windowSetSize(int w, int h) {
     height = h;
     if (!window) return;
     offscreenResize(w, h);
+    offscreenBind();
     if (!fullscreen) SDL_SetWindowSize(window, w, h);
     SDL_PumpEvents();
-    bindTarget();
 }
 
 void windowSetFullscreen(bool on) {
@@ -245,7 +228,6 @@ void windowSetFullscreen(bool on) {
         windowCenter();
     }
     SDL_PumpEvents();
-    bindTarget();
     showAgain();
 }
 
@@ -315,7 +297,7 @@ void windowPresent(std::vector<std::uint8_t>* capture, int* capWidth, int* capHe
     if (headless) return;
     canvasCompose(width, height, !gameContext);
     if (capture) {
-        readPicture(*capture, GL_BACK, !direct);
+        readPicture(*capture, GL_BACK);
         if (capWidth) *capWidth = width;
         if (capHeight) *capHeight = height;
     }
@@ -324,16 +306,8 @@ void windowPresent(std::vector<std::uint8_t>* capture, int* capWidth, int* capHe
 }
 
 bool windowReadPicture(std::vector<std::uint8_t>& rgb, int& w, int& h) {
-    if (!window || !shownOffscreen) return false;
-    readPicture(rgb, GL_FRONT, true);
-    w = width;
-    h = height;
-    return true;
-}
-
-bool windowReadDrawing(std::vector<std::uint8_t>& rgb, int& w, int& h) {
     if (!window) return false;
-    readPicture(rgb, GL_BACK, !direct);
+    readPicture(rgb, GL_FRONT);
     w = width;
     h = height;
     return true;

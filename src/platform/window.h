@@ -63,11 +63,8 @@ void windowPresent(std::vector<std::uint8_t>* capture = nullptr, int* capWidth =
                    int* capHeight = nullptr);
 
 // The picture last shown (RGB, top row first, at the picture's size), read between
-// frames; false when there is none (headless) or it is no longer held: a picture drawn
-// straight into the window is gone with its swap.
+// frames; false when there is none (headless).
 bool windowReadPicture(std::vector<std::uint8_t>& rgb, int& width, int& height);
-// The picture being drawn, read before its swap; false when headless.
-bool windowReadDrawing(std::vector<std::uint8_t>& rgb, int& width, int& height);
 
 bool windowHasFocus();
 // Focus gained, an uncovered or resized window show the last picture again at once.
