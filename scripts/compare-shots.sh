@@ -28,12 +28,8 @@ diff_tool="$here/build/shot_diff"
 for g in "$old" "$new"; do [ -x "$g" ] || { echo "no game at $g" >&2; exit 2; }; done
 command -v xvfb-run >/dev/null || { echo "comparing shots needs xvfb-run" >&2; exit 2; }
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export HOME="$work/home" XDG_CONFIG_HOME="$work/home/config" XDG_DATA_HOME="$work/home/data"
-export XDG_CACHE_HOME="$work/home/cache" XDG_STATE_HOME="$work/home/state"
-export XDG_PICTURES_DIR="$work/home/pictures" SDL_AUDIODRIVER=dummy
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_STATE_HOME"
+# shellcheck source=scripts/scratch-home.sh
+. scripts/scratch-home.sh
 
 # arena, seed and two ticks in each of the three rounds (lightings 1, 2 and 3).
 matches=("1 1 900 1000 2600 2700 4300 4400" "2 2 1000 1100 2800 2900 4700 4800")

@@ -37,12 +37,8 @@ case $arena in 1|2) ;; *) echo "--arena wants 1 or 2" >&2; exit 2 ;; esac
 [ -x "$game" ] || { echo "build the game first: scripts/build.sh" >&2; exit 2; }
 command -v xvfb-run >/dev/null || { echo "the frame benchmark needs xvfb-run" >&2; exit 2; }
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export HOME="$work/home" XDG_CONFIG_HOME="$work/home/config" XDG_DATA_HOME="$work/home/data"
-export XDG_CACHE_HOME="$work/home/cache" XDG_STATE_HOME="$work/home/state"
-export XDG_PICTURES_DIR="$work/home/pictures" SDL_AUDIODRIVER=dummy
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_STATE_HOME"
+# shellcheck source=scripts/scratch-home.sh
+. scripts/scratch-home.sh
 
 # The start-up choices, then from tick 270 a step in and weak punch, weak kick, strong
 # punch every 30 ticks; the match is over well before tick 1900.

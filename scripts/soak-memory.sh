@@ -28,12 +28,8 @@ else
 fi
 allowed_kib=1024
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export HOME="$work/home" XDG_CONFIG_HOME="$work/home/config" XDG_DATA_HOME="$work/home/data"
-export XDG_CACHE_HOME="$work/home/cache" XDG_STATE_HOME="$work/home/state"
-export XDG_PICTURES_DIR="$work/home/pictures" SDL_AUDIODRIVER=dummy
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_STATE_HOME"
+# shellcheck source=scripts/scratch-home.sh
+. scripts/scratch-home.sh
 
 # Start-up choices: fighters 1 and 2, the arena, CPU VS CPU, NORMAL, the first display
 # size; then Z every 300 ticks, which takes "LUTAR NOVAMENTE" on the victory screen (the
