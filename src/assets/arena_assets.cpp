@@ -15,22 +15,26 @@ struct ArenaParts {
 };
 constexpr ArenaParts arenaParts[] = {{1, 25, 1, 28, 1, 12}, {26, arenaModelCount, 29, 55, 13, 24}};
 
+const ArenaParts& partsOf(u8 arena) {
+    return arenaParts[arena == 2 ? 1 : 0];
+}
+
 } // namespace
 
 void loadArenaAssets(u8 arena) {
     if (arena < 1 || arena > 2) return;
-    const ArenaParts& a = arenaParts[arena - 1];
+    const ArenaParts& a = partsOf(arena);
     loadPictures(PictureSet::Arena, a.firstSurface, a.lastSurface, 0, 0);
     loadArenaModels(a.firstModel, a.lastModel);
     loadPictures(PictureSet::ArenaOverlay, a.firstCutOut, a.lastCutOut, 0, 0);
 }
 
 std::array<int, 2> arenaSurfacePictures(u8 arena) {
-    const ArenaParts& a = arenaParts[arena == 2 ? 1 : 0];
+    const ArenaParts& a = partsOf(arena);
     return {a.firstSurface, a.lastSurface};
 }
 
 std::array<int, 2> arenaCutOutPictures(u8 arena) {
-    const ArenaParts& a = arenaParts[arena == 2 ? 1 : 0];
+    const ArenaParts& a = partsOf(arena);
     return {a.firstCutOut, a.lastCutOut};
 }

@@ -114,9 +114,10 @@ class Gfx {
     // With timing on, the backend sums the time spent inside its calls; take returns the
     // sum since the last take and starts it again. The null backend takes no time.
     virtual void timeCalls(bool on) { (void)on; }
+    virtual std::int64_t takeCallNanos() { return 0; }
+
     // Hands what has been drawn so far to the renderer (glFlush).
     virtual void flush() {}
-    virtual std::int64_t takeCallNanos() { return 0; }
 
   protected:
     // The backend makes m the current matrix of the stack `mode`.

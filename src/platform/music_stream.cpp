@@ -116,9 +116,7 @@ bool MusicStream::start(const unsigned char* data, std::size_t size, bool looped
     std::unique_ptr<Voice> cut;
     {
         std::lock_guard<std::mutex> hold(lock_);
-        cut = std::move(fading_);
-        fading_ = std::move(playing_);
-        if (fading_) fading_->fadeLeft = fading_->fadeTotal = rate_ * fadeMs / 1000;
+        cut = retirePlaying();
         playing_ = std::move(v);
     }
     return started;
@@ -126,12 +124,15 @@ bool MusicStream::start(const unsigned char* data, std::size_t size, bool looped
 
 void MusicStream::fadeOut() {
     std::unique_ptr<Voice> cut;
-    {
-        std::lock_guard<std::mutex> hold(lock_);
-        cut = std::move(fading_);
-        fading_ = std::move(playing_);
-        if (fading_) fading_->fadeLeft = fading_->fadeTotal = rate_ * fadeMs / 1000;
-    }
+    std::lock_guard<std::mutex> hold(lock_);
+    cut = retirePlaying();
+}
+
+std::unique_ptr<MusicStream::Voice> MusicStream::retirePlaying() {
+    std::unique_ptr<Voice> cut = std::move(fading_);
+    fading_ = std::move(playing_);
+    if (fading_) fading_->fadeLeft = fading_->fadeTotal = rate_ * fadeMs / 1000;
+    return cut;
 }
 
 void MusicStream::setVolume(int mixerVolume) {

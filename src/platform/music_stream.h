@@ -42,6 +42,9 @@ class MusicStream {
     std::unique_ptr<Voice> open(const unsigned char* data, std::size_t size, bool looped,
                                 int mixerVolume) const;
     void mixVoice(Voice& v, std::int16_t* out, int frames) const;
+    // With the lock held: the piece playing starts fading out, and the one that was
+    // fading is handed back, to be freed once the lock is let go.
+    std::unique_ptr<Voice> retirePlaying();
 
     const int rate_, channels_;
     std::mutex lock_;
