@@ -32,7 +32,7 @@ void enterBattle(u8 arena) {
     std::string error;
     windowOpen("TORVEL ARENA", 600, 450, true, error);
     audioSetOutputEnabled(false);
-    frameControl.pace = false;
+    runMode.pace = false;
     gs = {};
     releaseAllKeys();
     joyUseVirtual(true);
@@ -64,7 +64,7 @@ void play(long long t) {
 // The battle in arena `range(0)`, each tick shown or not.
 void battleTicks(benchmark::State& state, bool shown) {
     enterBattle(static_cast<u8>(state.range(0)));
-    setPresenting(shown);
+    runMode.presenting = shown;
     long long t = 0;
     for (auto _ : state) {
         play(t++);
@@ -73,7 +73,7 @@ void battleTicks(benchmark::State& state, bool shown) {
         gs.fighter(1).life = gs.fighter(2).life = 100;
         gs.roundTime = 60;
     }
-    setPresenting(true);
+    runMode.presenting = true;
     int objects = 0;
     for (const objeto& o : gs.objectPool) objects += o.kind != 0;
     state.counters["objects"] = objects;
@@ -106,14 +106,14 @@ void RollbackWorstFrame(benchmark::State& state) {
         tick();
     }
     for (auto _ : state) {
-        setPresenting(false);
+        runMode.presenting = false;
         loadState(*ring[static_cast<std::size_t>((t - 8) % 9)]);
         for (long long u = t - 8; u < t; ++u) {
             saveState(*ring[static_cast<std::size_t>(u % 9)]);
             play(u);
             tick();
         }
-        setPresenting(true);
+        runMode.presenting = true;
         saveState(*ring[static_cast<std::size_t>(t % 9)]);
         play(t++);
         tick();
@@ -135,7 +135,7 @@ void OnlineWorstFrame(benchmark::State& state) {
     for (auto _ : state) {
         word ^= 1u << 3;
         core.addRemote(core.tick() - rollbackWindow, word);
-        setPresenting(true);
+        runMode.presenting = true;
         core.step(static_cast<std::uint16_t>(core.tick() % 5 == 0 ? 1u << 4 : 1u << 3));
         rolledBack = core.lastRolledBack();
         gs.fighter(1).life = gs.fighter(2).life = 100;

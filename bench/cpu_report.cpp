@@ -674,8 +674,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     audioSetOutputEnabled(false);
-    frameControl.pace = false;
-    setPresenting(false);
+    runMode.pace = false;
+    runMode.presenting = false;
     joyUseVirtual(true);
 
     std::vector<Job> jobs;

@@ -11,6 +11,7 @@
 #include "platform/audio.h"
 #include "platform/window.h"
 #include "shell/game_state.h"
+#include "shell/run_mode.h"
 #include "shell/saved_state.h"
 #include "shell/state_dump.h"
 
@@ -20,7 +21,7 @@ void headlessGame() {
     std::string error;
     windowOpen("TORVEL ARENA", 600, 450, true, error);
     audioSetOutputEnabled(false);
-    frameControl.pace = false;
+    runMode.pace = false;
     gs = {};
     formCreate(1);
 }

@@ -42,6 +42,8 @@ struct CommandLine {
     int inputDelay = 2;
     std::string netSim;
     bool online() const { return hostPort.has_value() || !joinAddress.empty(); }
+    // --pose-sheet or --anim-strip: a picture for posing, and no game.
+    bool poseTool() const { return !poseSheetPath.empty() || !animStripPath.empty(); }
 };
 
 bool parseCommandLine(int argc, const char* const* argv, CommandLine& out, std::string& error);

@@ -51,7 +51,7 @@ void keepMusicUp() {
 // A request is served on every tick; only a shown tick starts the sound.
 void serveSound() {
     if (gs.soundRequest != 0 && waveCount(WaveList::Sounds) > gs.soundRequest) {
-        if (presenting() && !frameControl.silent) {
+        if (presenting() && !runMode.silent) {
             waveSetVolume(WaveList::Sounds, gs.soundRequest, gs.soundVolume);
             wavePlay(WaveList::Sounds, gs.soundRequest);
         }
@@ -63,10 +63,10 @@ void serveSound() {
 // starts the piece.
 void serveMusic() {
     if (musicInRange() && gs.musicStartRequest == 1) {
-        if (presenting() && !frameControl.silent) playMusic();
+        if (presenting() && !runMode.silent) playMusic();
         gs.musicStartRequest = 0;
     }
-    if (presenting() && !frameControl.silent) keepMusicUp();
+    if (presenting() && !runMode.silent) keepMusicUp();
 }
 
 bool creditLineShown() {
@@ -118,14 +118,14 @@ void finishPicture(std::int64_t startMs) {
     if (frameControl.overlay) frameControl.overlay();
     drawScreenshotNotice();
 
-    if (frameControl.pace) {
+    if (runMode.pace) {
         const std::int64_t waitStart = monotonicMicros();
         waitUntilWallClockMs(frameEndTimeMs(startMs, gs.frameDelayExtra));
         frameControl.lastWaitMicros = monotonicMicros() - waitStart;
     }
 
     const std::int64_t presentStart = monotonicMicros();
-    windowPresent(frameControl.capture, &frameControl.captureWidth, &frameControl.captureHeight);
+    windowPresent(runMode.capture, &frameControl.captureWidth, &frameControl.captureHeight);
     frameControl.lastPresentMicros = monotonicMicros() - presentStart;
 }
 

@@ -3,17 +3,13 @@
 
 #include <cstdint>
 #include <functional>
-#include <vector>
 
-// How the harness runs the frame: pacing on or off, a picture to capture at this
-// tick's swap, and how long the last frame waited for its end time.
+// What the frame draws over the scene, and what it tells of itself: the size of the
+// picture captured at its swap (when the run mode asks for one), how long it waited for
+// its end time. Whether it is shown, paced or captured is the run mode's (shell/run_mode.h).
 struct FrameControl {
-    bool pace = true;
-    // A shown frame that starts no sound or music: a frozen picture drawn again.
-    bool silent = false;
     // Drawn over the scene just before the swap (online play's own lines and questions).
     std::function<void()> overlay;
-    std::vector<std::uint8_t>* capture = nullptr;
     int captureWidth = 0, captureHeight = 0;
     std::int64_t lastWaitMicros = 0;
     // How long the last shown frame took to reach the screen (the swap and what it waits

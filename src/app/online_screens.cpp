@@ -6,6 +6,7 @@
 #include "platform/window.h"
 #include "render/banner_box.h"
 #include "render/text.h"
+#include "shell/run_mode.h"
 
 namespace {
 
@@ -41,7 +42,7 @@ void drawSessionScreen(const std::string& title, const std::vector<std::string>&
         y -= 0.4;
     }
     drawScreenshotNotice();
-    windowPresent(frameControl.capture, &frameControl.captureWidth, &frameControl.captureHeight);
+    windowPresent(runMode.capture, &frameControl.captureWidth, &frameControl.captureHeight);
 }
 
 void drawLinkLine(std::uint32_t roundTripMs, int rolledBack) {

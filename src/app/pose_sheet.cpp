@@ -186,3 +186,15 @@ bool writeAnimationStrip(const std::string& path, const std::string& anim, int c
         },
         error);
 }
+
+int writePoseTool(const CommandLine& options) {
+    formCreate(options.seed);
+    std::string error;
+    const bool ok =
+        options.poseSheetPath.empty()
+            ? writeAnimationStrip(options.animStripPath, options.animName, options.animCharacter,
+                                  error)
+            : writePoseSheet(options.poseSheetPath, options.posesFirst, options.posesLast, error);
+    if (!ok) std::fprintf(stderr, "torvel-arena: %s\n", error.c_str());
+    return ok ? 0 : 1;
+}

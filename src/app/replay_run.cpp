@@ -1,22 +1,13 @@
 #include "app/replay_run.h"
 
-#include <chrono>
 #include <cstdio>
-#include <thread>
 
-#include "app/display_control.h"
 #include "app/frame.h"
-#include "app/replay_file.h"
-#include "app/run_outputs.h"
 #include "app/startup.h"
+#include "app/tick_loop.h"
 #include "assets/arena_assets.h"
-#include "assets/config_file.h"
-#include "platform/audio.h"
-#include "platform/clock.h"
-#include "platform/joystick.h"
 #include "platform/keys.h"
-#include "platform/window.h"
-#include "shell/presentation.h"
+#include "shell/game_state.h"
 #include "shell/scene_change.h"
 #include "shell/state_dump.h"
 
@@ -25,7 +16,9 @@ namespace {
 // What the replay's start state stands on outside the state: the display set up and
 // loaded when the recorded run had done it, and the arenas it had loaded.
 void prepareFor(const SavedState& start) {
-    setTraceMuted(true);
+    RunMode quiet = runMode;
+    quiet.traceMuted = true;
+    const RunModeScope loading(quiet);
     formCreate(1);
     const GameState& g = start.game;
     const u8 size = g.resolutionChoice;
@@ -33,31 +26,7 @@ void prepareFor(const SavedState& start) {
     for (u8 arena = 1; arena <= 2; ++arena)
         if (g.arenaModelsLoaded[arena] == 1) loadArenaAssets(arena);
     loadState(start);
-    setTraceMuted(false);
 }
-
-// The windowed viewer's keys, read between ticks.
-struct Viewer {
-    bool paused = false;
-    bool fast = false;
-    int steps = 0;
-    bool leave = false;
-
-    void pump() {
-        WindowEvent e;
-        while (windowPollEvent(e)) {
-            if (e.kind == WindowEvent::Quit) leave = true;
-            if (handleDisplayEvent(e) || e.kind != WindowEvent::KeyDown || e.repeat) continue;
-            if (e.vk == vk::Escape) leave = true;
-            if (e.vk == vk::Pause) paused = !paused;
-            if (e.vk == vk::Space) {
-                paused = true;
-                ++steps;
-            }
-            if (e.vk == vk::Digit0 + 4) fast = !fast;
-        }
-    }
-};
 
 } // namespace
 
@@ -87,77 +56,90 @@ bool ReplayPlayer::step() {
            replay.hashes[nextHash_].hash == stateHash();
 }
 
-int runReplay(const CommandLine& options) {
-    ReplayReader replay;
+std::unique_ptr<ReplayReader> openReplay(const CommandLine& options) {
+    auto replay = std::make_unique<ReplayReader>();
     std::string error;
-    if (!replay.open(options.replayPath, error) || !replayFitsThisGame(replay.head(), error)) {
+    if (!replay->open(options.replayPath, error) || !replayFitsThisGame(replay->head(), error)) {
         std::printf("replay %s: %s\n", options.replayPath.c_str(), error.c_str());
-        return 2;
+        return nullptr;
     }
+    return replay;
+}
 
-    const bool windowed = !options.headless;
-    if (!windowOpen("TORVEL ARENA", 600, 450, !windowed, error, fullscreenAtStart(options))) {
-        std::fprintf(stderr, "torvel-arena: %s\n", error.c_str());
-        return 1;
-    }
-    joyUseVirtual(true);
-    audioSetOutputEnabled(windowed);
-    audioResetLists();
-    frameControl.pace = windowed;
-    setPresenting(windowed);
-    setConfigWritesHeld(true);
-    setTraceEnabled(options.trace);
-    setTraceTick(replay.head().firstTick);
-    ReplayPlayer player(replay);
+ReplayMode::ReplayMode(ReplayReader& reader, const CommandLine& options)
+    : reader_(reader), options_(options), windowed_(!options.headless) {}
+
+// Watching a match never changes the player's settings.
+RunMode ReplayMode::runModeFrom(const RunMode& base) const {
+    RunMode m = base;
+    m.settingsHeld = true;
+    return m;
+}
+
+void ReplayMode::enter(TickLoop&) {
+    setTraceTick(reader_.head().firstTick);
+    player_ = std::make_unique<ReplayPlayer>(reader_);
     traceSceneIfChanged();
-    if (windowed && gs.musicStartRequest == 0) startCurrentMusic();
+    if (windowed_ && gs.musicStartRequest == 0) startCurrentMusic();
+}
 
-    RunOutputs outputs(options);
-    Viewer viewer;
-    long long played = 0;
-    int status = 0;
-    while (!player.done()) {
-        const long long tick = player.nextTick();
-        if (options.ticks && tick > *options.ticks) break;
-        if (windowed) {
-            viewer.pump();
-            while (viewer.paused && viewer.steps == 0 && !viewer.leave) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(10));
-                viewer.pump();
-            }
-            if (viewer.leave) break;
-            if (viewer.steps > 0) --viewer.steps;
-        }
-        setTraceTick(tick);
-        // At four times the speed, three ticks in four run unseen.
-        const bool unseen =
-            windowed && viewer.fast && !viewer.paused && tick % 4 != 0 && !outputs.shotAt(tick);
-        setPresenting(windowed && !unseen);
-        frameControl.pace = windowed && !unseen;
-        outputs.beforeTick(tick);
-        const std::int64_t start = monotonicMicros();
-        const bool musicAsked = gs.musicStartRequest == 1;
-        const bool inStep = player.step();
+bool ReplayMode::stopped() const {
+    return desync_ || player_->done() || (options_.ticks && player_->nextTick() > *options_.ticks);
+}
+
+// In a window the last frame stays until the viewer leaves, unless --ticks ends the run.
+bool ReplayMode::over() const {
+    return leave_ || (stopped() && (!windowed_ || options_.ticks));
+}
+
+void ReplayMode::key(std::uint8_t vk, bool down) {
+    if (!down) return;
+    if (vk == vk::Escape) leave_ = true;
+    if (vk == vk::Pause) paused_ = !paused_;
+    if (vk == vk::Space) {
+        paused_ = true;
+        ++steps_;
+    }
+    if (vk == vk::Digit0 + 4) fast_ = !fast_;
+}
+
+FrameEnd ReplayMode::frame(TickLoop& loop) {
+    if (leave_) return {};
+    if (stopped() || (paused_ && steps_ == 0)) return {loopNowMs() + 10};
+    if (steps_ > 0) --steps_;
+    const long long tick = player_->nextTick();
+    // At four times the speed, three ticks in four run ahead unseen.
+    const bool unseen =
+        windowed_ && fast_ && !paused_ && tick % 4 != 0 && !loop.outputs().shotAt(tick);
+    RunMode ahead = runMode;
+    if (unseen) ahead.presenting = ahead.pace = false;
+    const RunModeScope scope(ahead);
+    const bool musicAsked = gs.musicStartRequest == 1;
+    bool inStep = true;
+    loop.runTick(tick, [&] {
+        inStep = player_->step();
         if (unseen && musicAsked && gs.musicStartRequest == 0) startCurrentMusic();
-        outputs.afterTick(tick, monotonicMicros() - start - frameControl.lastWaitMicros);
-        ++played;
-        if (!inStep) {
-            std::printf("replay desync at tick %lld\n", tick);
-            status = 1;
-            break;
-        }
+        return true;
+    });
+    ++played_;
+    if (!inStep) {
+        std::printf("replay desync at tick %lld\n", tick);
+        std::fflush(stdout);
+        status_ = 1;
+        desync_ = ended_ = true;
+    } else if (stopped()) {
+        endPlaying();
     }
-    if (status == 0) std::printf("replay ok %lld ticks\n", played);
-    std::fflush(stdout);
+    return {};
+}
 
-    // The last frame stays in the window until the viewer leaves.
-    while (windowed && !viewer.leave && !options.ticks) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        viewer.pump();
-    }
-    if (status == 0) status = outputs.status();
-    if (options.stats) outputs.printStats();
-    audioClose();
-    windowClose();
-    return status;
+void ReplayMode::endPlaying() {
+    if (ended_) return;
+    ended_ = true;
+    std::printf("replay ok %lld ticks\n", played_);
+    std::fflush(stdout);
+}
+
+void ReplayMode::leave(TickLoop&) {
+    endPlaying();
 }

@@ -1,20 +1,12 @@
 // While a Resimulation lives, ticks run unseen and leave no trace outside the state: no
 // presentation, pacing or capture, no trace lines, no settings written. Re-simulated
-// ticks (the sync test, replays run ahead) run under one.
+// ticks (the sync test, rollback) run under one; on leaving, the run mode it found is
+// back whole, whatever it was.
 #pragma once
 
-#include <cstdint>
-#include <vector>
+#include "shell/run_mode.h"
 
-class Resimulation {
+class Resimulation : public RunModeScope {
   public:
-    Resimulation();
-    ~Resimulation();
-    Resimulation(const Resimulation&) = delete;
-    Resimulation& operator=(const Resimulation&) = delete;
-
-  private:
-    bool presenting_;
-    bool pace_;
-    std::vector<std::uint8_t>* capture_;
+    Resimulation() : RunModeScope(RunMode::unseen()) {}
 };

@@ -11,6 +11,7 @@
 #include "platform/png_writer.h"
 #include "platform/window.h"
 #include "shell/game_state.h"
+#include "shell/run_mode.h"
 #include "shell/state_dump.h"
 
 namespace {
@@ -61,11 +62,11 @@ void RunOutputs::writeShots(long long tick) {
 
 void RunOutputs::afterScreen(long long frame) {
     if (counting_) writeShots(frame);
-    frameControl.capture = nullptr;
+    runMode.capture = nullptr;
 }
 
 void RunOutputs::beforeTick(long long tick) {
-    frameControl.capture = shotAt(tick) ? &capture_ : nullptr;
+    runMode.capture = shotAt(tick) ? &capture_ : nullptr;
     battleAtStart_ = inBattle();
     gfx().takeCallNanos();
 }
@@ -90,7 +91,7 @@ void RunOutputs::afterTick(long long tick, std::int64_t workMicros) {
             status_ = 1;
         }
     }
-    frameControl.capture = nullptr;
+    runMode.capture = nullptr;
 }
 
 void RunOutputs::printStats() const {

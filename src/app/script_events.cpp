@@ -3,12 +3,12 @@
 #include "app/display_control.h"
 #include "platform/joystick.h"
 
-void applyScriptEvent(const ScriptEvent& e, TickInput& input) {
+void applyScriptEvent(const ScriptEvent& e, PlayMode& mode) {
     switch (e.kind) {
     case ScriptEvent::KeyDown:
     case ScriptEvent::KeyUp:
         if (takeScriptDisplayKey(e.key, e.kind == ScriptEvent::KeyDown)) break;
-        input.keys.push_back({e.key, static_cast<u8>(e.kind == ScriptEvent::KeyDown ? 1 : 0)});
+        mode.key(e.key, e.kind == ScriptEvent::KeyDown);
         break;
     case ScriptEvent::JoyAxis:
         joyVirtualAxis(e.joystick - 1, e.axis, e.value);
@@ -22,7 +22,7 @@ void applyScriptEvent(const ScriptEvent& e, TickInput& input) {
             joyVirtualPlug(e.joystick - 1);
         else
             joyVirtualUnplug(e.joystick - 1);
-        input.devicesChanged = true;
+        mode.devicesChanged();
         break;
     }
 }

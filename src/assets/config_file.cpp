@@ -10,6 +10,7 @@
 
 #include "platform/game_folders.h"
 #include "shell/game_state.h"
+#include "shell/run_mode.h"
 
 namespace {
 
@@ -51,16 +52,8 @@ std::string configText() {
     return s;
 }
 
-namespace {
-bool writesHeld = false;
-} // namespace
-
-void setConfigWritesHeld(bool held) {
-    writesHeld = held;
-}
-
 bool saveConfig() {
-    if (writesHeld) return true;
+    if (runMode.settingsHeld) return true;
     const std::string path = configFilePath();
     if (path.empty()) return false;
     // The settings folder of an installed game is made on the first save.

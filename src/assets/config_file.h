@@ -8,11 +8,9 @@
 std::string configText();
 // Writes "Config.dat" in the settings folder (platform/game_folders.h), made when missing,
 // through a temporary file and a rename, so a crash never leaves half a file. False if it
-// could not be written.
+// could not be written. Under a run mode that holds the settings (replays, re-simulated
+// ticks) nothing is written and the save counts as done.
 bool saveConfig();
-// Replays and re-simulated ticks run the player's save again without writing the file
-// (the save counts as done): watching a match never changes the player's settings.
-void setConfigWritesHeld(bool held);
 // Reads "Config.dat" back when present and well formed (42 lines of numbers and keys);
 // otherwise nothing changes. Numbers are clamped to the ranges the menus allow.
 bool loadConfig();

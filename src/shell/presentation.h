@@ -4,5 +4,8 @@
 // the same input gives the same state tick for tick whether the tick is shown or not.
 #pragma once
 
-bool presenting();
-void setPresenting(bool on);
+#include "shell/run_mode.h"
+
+inline bool presenting() {
+    return runMode.presenting;
+}

@@ -3,10 +3,10 @@
 #include <cstdio>
 
 #include "shell/game_state.h"
+#include "shell/run_mode.h"
 
 namespace {
 bool traceOn = false;
-bool muted = false;
 long long traceTick = 0;
 Name lastTraced;
 } // namespace
@@ -17,12 +17,9 @@ void setTraceEnabled(bool on) {
 void setTraceTick(long long tick) {
     traceTick = tick;
 }
-void setTraceMuted(bool on) {
-    muted = on;
-}
 
 void traceSceneIfChanged() {
-    if (muted || gs.sceneName == lastTraced) return;
+    if (runMode.traceMuted || gs.sceneName == lastTraced) return;
     lastTraced = gs.sceneName;
     if (!traceOn) return;
     std::printf("%lld scene %.*s\n", traceTick, static_cast<int>(gs.sceneName.size()),
@@ -31,7 +28,7 @@ void traceSceneIfChanged() {
 }
 
 void traceEvent(std::string_view what) {
-    if (!traceOn || muted) return;
+    if (!traceOn || runMode.traceMuted) return;
     std::printf("%lld %.*s\n", traceTick, static_cast<int>(what.size()), what.data());
     std::fflush(stdout);
 }
@@ -53,7 +50,7 @@ void enterErrorScene(std::string_view line1, std::string_view line2, std::string
 void raiseErrorScene() {
     bool entering = !(gs.sceneName == "ERRO");
     switchScene("ERRO");
-    if (entering && traceOn && !muted) {
+    if (entering && traceOn && !runMode.traceMuted) {
         std::printf("%lld error %.*s\n", traceTick, static_cast<int>(gs.errorLine1.size()),
                     gs.errorLine1.buf);
         std::fflush(stdout);

@@ -12,12 +12,10 @@ void enterErrorScene(std::string_view line1, std::string_view line2, std::string
                      std::string_view line4);
 
 // --trace: "T scene NAME" at each change of the scene, "T error LINE1" on entering the
-// error scene; T is the tick being run, or the next one for changes between ticks.
+// error scene; T is the tick being run, or the next one for changes between ticks. A run
+// mode with the trace muted (shell/run_mode.h) prints nothing.
 void setTraceEnabled(bool on);
 void setTraceTick(long long tick);
-// Re-simulated ticks are muted: they neither print nor move the record of the last scene
-// reported, so the trace reads as if each tick had run once.
-void setTraceMuted(bool muted);
 // Another event of a traced run, printed as "T WHAT".
 void traceEvent(std::string_view what);
 // Reports a change made by a plain assignment that bypassed switchScene.

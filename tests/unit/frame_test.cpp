@@ -2,6 +2,7 @@
 
 #include "app/frame.h"
 #include "platform/audio.h"
+#include "shell/run_mode.h"
 #include "test_support.h"
 
 TEST(FrameEnd, EndsTwentyFiveMillisecondsLaterButWithinItsSecond) {
@@ -20,7 +21,7 @@ TEST(FrameEnd, EndsTwentyFiveMillisecondsLaterButWithinItsSecond) {
 TEST(SoundService, RequestsBeyondTheListStayPending) {
     freshGame();
     audioResetLists();
-    frameControl.pace = false;
+    runMode.pace = false;
     gs.soundRequest = 3;
     Draw();
     EXPECT_EQ(gs.soundRequest, 3);
@@ -31,7 +32,7 @@ TEST(SoundService, RequestsBeyondTheListStayPending) {
 
 TEST(Tick, AbsentJoystickIsQueriedAgainOnlyEvery200Ticks) {
     freshGame();
-    frameControl.pace = false;
+    runMode.pace = false;
     DXTimer1Timer();
     EXPECT_NE(gs.joy1Status, 0u);
     joyVirtualPlug(0); // plugged in after the first query

@@ -2,13 +2,14 @@
 
 #include "app/frame.h"
 #include "shell/input.h"
+#include "shell/run_mode.h"
 #include "test_support.h"
 
 namespace {
 
 // A tick as the main loop runs it, on a scene with no handler.
 void tick() {
-    frameControl.pace = false;
+    runMode.pace = false;
     DXTimer1Timer();
 }
 

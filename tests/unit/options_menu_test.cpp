@@ -17,6 +17,7 @@
 #include "platform/joystick.h"
 #include "recording_gfx.h"
 #include "scratch_dir.h"
+#include "shell/run_mode.h"
 
 namespace {
 
@@ -509,7 +510,7 @@ TEST(OptionsMenu, TheSaveQuestionOfTheTitleConfigurationLeavesForTheTitleMenu) {
 // cannot close until the joystick is back or the player takes another device.
 TEST(LostController, HoldsThePauseUntilTheJoystickIsBackOrReplaced) {
     freshBattle();
-    frameControl.pace = false;
+    runMode.pace = false;
     gs.fighter(2).isHuman = 0;
     gs.controlMode = 2; // player 1 on joystick 1
     joyUseVirtual(true);

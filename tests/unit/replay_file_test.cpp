@@ -21,6 +21,7 @@
 #include "battle_support.h"
 #include "platform/keys.h"
 #include "scratch_dir.h"
+#include "shell/run_mode.h"
 #include "shell/state_dump.h"
 
 namespace {
@@ -97,7 +98,7 @@ struct RecordingToFile {
 // A recorded stretch of battle between two players, 200 ticks.
 Replay recordBattle(int ticks = 200) {
     freshBattle(3);
-    frameControl.pace = false;
+    runMode.pace = false;
     gs.resolutionChoice = 0; // nothing for a replay to set up
     joyVirtualPlug(0);
     RecordingToFile recording;
@@ -159,7 +160,7 @@ TEST(ReplayFile, ReadsBackWhatWasWrittenAndPlaysToTheSameHashes) {
 // to the same hashes, and a version-1 file cannot hold them.
 TEST(ReplayFile, OnlineTicksKeepTheirWordsAndPlayToTheSameHashes) {
     freshBattle(3);
-    frameControl.pace = false;
+    runMode.pace = false;
     gs.resolutionChoice = 0;
     RecordingToFile recording;
     ReplayRecorder& recorder = recording.recorder;

@@ -10,6 +10,7 @@
 #include "app/net_packets.h"
 #include "app/rollback.h"
 #include "battle_support.h"
+#include "shell/run_mode.h"
 #include "shell/state_dump.h"
 
 namespace {
@@ -118,7 +119,7 @@ TEST(Rollback, BothSidesReachTheSameHashesOverABadLine) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         freshBattle(9);
-        frameControl.pace = false;
+        runMode.pace = false;
         Side host(0, c.inputDelay), joiner(1, c.inputDelay);
         saveState(*host.world);
         saveState(*joiner.world);

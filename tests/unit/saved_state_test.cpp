@@ -10,6 +10,7 @@
 #include "fight/animation.h"
 #include "fight/fight_hooks.h"
 #include "platform/keys.h"
+#include "shell/run_mode.h"
 #include "shell/saved_state.h"
 #include "shell/state_dump.h"
 
@@ -19,7 +20,7 @@ namespace {
 // measured.
 void pairAt(f64 gap) {
     freshBattle();
-    frameControl.pace = false;
+    runMode.pace = false;
     gs.damageLevel = 3;
     const f64 middle = (gs.arenaLimitX1 + gs.arenaLimitX2) / 2;
     gs.fighter(1).posX = middle - gap / 2;

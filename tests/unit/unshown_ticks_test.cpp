@@ -146,9 +146,10 @@ class BothWays {
         const std::uint64_t shownHash = stateHash();
         shown_ = gs;
         gs = before_;
-        setPresenting(false);
-        DXTimer1Timer();
-        setPresenting(true);
+        {
+            const RunModeScope unseen(RunMode::unseen());
+            DXTimer1Timer();
+        }
         seen.note();
         if (stateHash() == shownHash) return true;
         const std::string unshownDump = stateDumpJson(tick_);
@@ -296,8 +297,8 @@ class UnshownTicks : public ::testing::Test {
     void SetUp() override {
         freshGame(5);
         joyVirtualPlug(0);
-        frameControl.pace = false;
-        setPresenting(true);
+        runMode.pace = false;
+        runMode.presenting = true;
     }
     void TearDown() override {
         releaseAllKeys();
@@ -391,12 +392,13 @@ TEST_F(UnshownTicks, LeaveTheStateOfShownOnesThroughTheMenusAndAComputerFight) {
     // did: nothing outside the game state carries over from one tick to the next.
     const std::uint64_t checked = stateHash();
     gs = start;
-    setPresenting(false);
-    for (int k = 0; k < 1500; ++k) {
-        supply(k);
-        DXTimer1Timer();
+    {
+        const RunModeScope unseen(RunMode::unseen());
+        for (int k = 0; k < 1500; ++k) {
+            supply(k);
+            DXTimer1Timer();
+        }
     }
-    setPresenting(true);
     EXPECT_EQ(stateHash(), checked);
 
     const Seen& s = run.seen;

@@ -1,0 +1,3 @@
+#include "shell/run_mode.h"
+
+RunMode runMode;
