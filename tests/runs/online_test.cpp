@@ -367,7 +367,8 @@ TEST(OnlinePlay, TheWaitingAndConnectingScreensAreShown) {
         BackgroundGame joiner("--join 127.0.0.1:" + std::to_string(testPort(3) + 4) +
                                   " --size 640x480 --shot 10:" + connecting,
                               true);
-        for (int waited = 0; waited < 15000; waited += 100) {
+        // Both start a window and load the game first: on a busy machine that takes a while.
+        for (int waited = 0; waited < 45000; waited += 100) {
             if (std::filesystem::exists(waiting) && std::filesystem::exists(connecting)) break;
             usleep(100 * 1000);
         }
