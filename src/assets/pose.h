@@ -1,7 +1,7 @@
 // Keyframe poses: the table of 221 poses read at start-up.
 #pragma once
 
-#include "fight/fighter_record.h"
+#include "shell/fighter_record.h"
 
 constexpr int poseCount = 221;
 

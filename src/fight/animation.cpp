@@ -52,6 +52,13 @@ void moveAlongFacing(int index, std::string_view direction, f64 d) {
     if (f.posX > o.posX) o.posX -= d / 3;
 }
 
+void stopMotion(personagem& f) {
+    f.airborne = 0;
+    f.jumpVelX = 0;
+    f.jumpVelY = 0;
+    f.slideSpeed = 0;
+}
+
 bool bodiesOverlap() {
     const personagem& a = gs.fighter(1);
     const personagem& b = gs.fighter(2);

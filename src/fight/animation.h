@@ -14,6 +14,9 @@ void setKeyframe(int index, int pose, std::string_view which);
 void blendKeyframes(int index, f64 percent);
 void faceOpponent(int index);
 void moveAlongFacing(int index, std::string_view direction, f64 distance);
+// Ends the fighter's own motion: out of the air, no jump speed either way, no slide. Its
+// height stays as it is.
+void stopMotion(personagem& f);
 bool bodiesOverlap();
 // The body box as seen facing "DIR"; mirrored in x when facing "ESQ".
 void setBodyBox(int index, f64 minX, f64 minY, f64 minZ, f64 maxX, f64 maxY, f64 maxZ);

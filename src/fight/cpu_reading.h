@@ -1,5 +1,5 @@
 // The two top levels of the computer read their opponent: the habits it showed over the
-// last seconds (fighter_record.h, CpuReading) and the answers they call for. Everything
+// last seconds (shell/fighter_record.h, CpuReading) and the answers they call for. Everything
 // read is on the screen: the opponent's animation, its frame, where it stands and moves.
 #pragma once
 

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "fight/fighter_record.h"
+#include "shell/fighter_record.h"
 #include "shell/plain_data.h"
 
 // Places in the fighter's `cpuWeights`.

@@ -99,10 +99,7 @@ namespace {
 void stopOnFloor(personagem& f) {
     f.posY = 0;
     f.airTime = 0;
-    f.jumpVelY = 0;
-    f.airborne = 0;
-    f.jumpVelX = 0;
-    f.slideSpeed = 0;
+    stopMotion(f);
 }
 
 // Five clouds fanned out over the body and a crack in the floor.
@@ -145,10 +142,7 @@ void land(int index, WorkingAnimation& w) {
         f.posY = 0;
         w.anim = "DEITADO";
         w.frame = 0;
-        f.jumpVelY = 0;
-        f.airborne = 0;
-        f.jumpVelX = 0;
-        f.slideSpeed = 0;
+        stopMotion(f);
         f.rotX = 0;
         f.rotZ = 0;
         impact(f, 0.4, 0.25, {0.6, 0.8, 1.0, 0.8, 0.6});

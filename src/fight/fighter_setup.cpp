@@ -1,5 +1,6 @@
 #include "fight/fighter_setup.h"
 
+#include "fight/animation.h"
 #include "fight/characters/brandolim.h"
 #include "fight/characters/torvel.h"
 
@@ -116,10 +117,7 @@ void resetForRound(int index) {
     f.rotX = 0;
     f.rotZ = 0;
     f.rotVel = {};
-    f.airborne = 0;
-    f.jumpVelY = 0;
-    f.jumpVelX = 0;
-    f.slideSpeed = 0;
+    stopMotion(f);
     f.superFinish = 0;
     f.lastSuperLevel = 0;
     f.actionLock = 0;

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "fight/fighter_record.h"
+#include "shell/fighter_record.h"
 
 void guardPass(int index);
 void damagePass(int index);

@@ -1,7 +1,7 @@
 // The training dummy's tick, in the place of a player's commands or the computer's.
 #pragma once
 
-#include "fight/fighter_record.h"
+#include "shell/fighter_record.h"
 
 // Fighter `index` does what the training menu asks of it (stand, crouch, jump, walk
 // forward, or play as the computer at its level) and guards the opponent's attacks as

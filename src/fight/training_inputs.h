@@ -3,7 +3,7 @@
 // from either side; and player 1's input history for the training display.
 #pragma once
 
-#include "fight/fighter_record.h"
+#include "shell/fighter_record.h"
 
 namespace packed {
 constexpr u16 up = 1 << 0, down = 1 << 1, back = 1 << 2, forward = 1 << 3;

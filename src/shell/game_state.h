@@ -2,10 +2,10 @@
 // Start values are set by formCreate; a field left out there starts at zero.
 #pragma once
 
-#include "fight/fighter_record.h"
-#include "fight/object_record.h"
 #include "platform/joystick.h"
 #include "shell/arena_records.h"
+#include "shell/fighter_record.h"
+#include "shell/object_record.h"
 #include "shell/plain_data.h"
 #include "shell/training_state.h"
 

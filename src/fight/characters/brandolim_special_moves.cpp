@@ -203,10 +203,7 @@ void dive(AnimationTick& t) {
     personagem& f = t.f;
     const f64 fr = t.frame();
     attack(t, true);
-    f.airborne = 0;
-    f.jumpVelY = 0;
-    f.slideSpeed = 0;
-    f.jumpVelX = 0;
+    stopMotion(f);
     f.rotX = 0;
     f.crouchLock = 4;
     t.still(90);
@@ -238,10 +235,10 @@ void diveCaught(AnimationTick& t) {
     f.comboHold = 3;
     f.crouchLock = 4;
     if (fr < 22) {
-        f.airborne = o.airborne = 0;
-        f.jumpVelY = o.jumpVelY = 0;
-        o.jumpVelX = 0;
-        o.slideSpeed = 0;
+        // Both hang in the air; the kicker keeps its own sideways speeds.
+        stopMotion(o);
+        f.airborne = 0;
+        f.jumpVelY = 0;
         const int m = roundedFrameMod(fr, 11);
         if (m <= 2) {
             t.keys(91, 92);

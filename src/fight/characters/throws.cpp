@@ -30,10 +30,7 @@ void prepareThrowVictim(int index) {
     o.blend = 0;
     bothKeys(v, 1);
     o.posY = 0;
-    o.airborne = 0;
-    o.jumpVelX = 0;
-    o.jumpVelY = 0;
-    o.slideSpeed = 0;
+    stopMotion(o);
     o.rotX = 0;
     o.rotZ = 0;
     o.rotVel = {};

@@ -167,10 +167,7 @@ void dive(AnimationTick& t) {
     personagem& f = t.f;
     const f64 fr = t.frame();
     attackTick(t, true);
-    f.airborne = 0;
-    f.jumpVelX = 0;
-    f.jumpVelY = 0;
-    f.slideSpeed = 0;
+    stopMotion(f);
     f.crouchLock = 4;
     f.rotX += 40;
     const f64 side = ahead(t);
