@@ -193,8 +193,8 @@ void OnlineMode::playFrame(TickLoop& loop) {
 // the state put back as it was.
 void OnlineMode::showFrozen() {
     if (!presenting()) return;
-    static auto keep = std::make_unique<SavedState>();
-    saveState(*keep);
+    if (!beforeFrozen_) beforeFrozen_ = std::make_unique<SavedState>();
+    saveState(*beforeFrozen_);
     RunMode frozen = runMode;
     frozen.silent = frozen.traceMuted = frozen.settingsHeld = true;
     {
@@ -205,7 +205,7 @@ void OnlineMode::showFrozen() {
         advanceReplayedTick(none);
         frozen_ = false;
     }
-    loadState(*keep);
+    loadState(*beforeFrozen_);
 }
 
 void OnlineMode::drawWaiting() {

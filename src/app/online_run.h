@@ -73,6 +73,8 @@ class OnlineMode : public PlayMode {
     bool closed_ = false;
     // The joiner plays by the host's settings and gets its own back afterwards.
     std::unique_ptr<SavedState> own_;
+    // The state a frozen picture is drawn from, put back after it.
+    std::unique_ptr<SavedState> beforeFrozen_;
     std::int64_t deadline_ = 0, playFrom_ = 0, messageUntil_ = 0;
     long long waitFrame_ = 1;
     int mostRolledBack_ = 0;
