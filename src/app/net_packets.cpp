@@ -1,5 +1,8 @@
 #include "app/net_packets.h"
 
+#include <cstdint>
+#include <iterator>
+
 #include "app/byte_stream.h"
 #include "app/state_packing.h"
 
@@ -159,6 +162,13 @@ PacketFault decodePacket(const std::uint8_t* data, std::size_t size, NetPacket& 
     if (in.left() != 0) return PacketFault::Trailing;
     out.kind = static_cast<PacketKind>(kind);
     return PacketFault::None;
+}
+
+const char* packetFaultWord(PacketFault fault) {
+    static constexpr const char* words[] = {"none",      "short",          "unknown kind",
+                                            "bad value", "trailing bytes", "out of phase"};
+    static_assert(std::size(words) == static_cast<std::size_t>(PacketFault::Count));
+    return words[static_cast<std::size_t>(fault)];
 }
 
 std::uint16_t packInput(const InputSnapshot& s) {

@@ -62,7 +62,20 @@ struct NetPacket {
     std::shared_ptr<const SavedState> start;
 };
 
-enum class PacketFault : std::uint8_t { None, Short, UnknownKind, BadValue, Trailing, Count };
+// Why a packet was dropped. OutOfPhase is the session's: a packet that reads whole but
+// that the session does not take at this point (a hello while playing, a start to the
+// host, a hash before play).
+enum class PacketFault : std::uint8_t {
+    None,
+    Short,
+    UnknownKind,
+    BadValue,
+    Trailing,
+    OutOfPhase,
+    Count
+};
+// "short", "unknown kind", ...: the words --stats counts drops by.
+const char* packetFaultWord(PacketFault fault);
 
 std::vector<std::uint8_t> encodePacket(const NetPacket& packet);
 // PacketFault::None when the bytes are one whole packet of a known kind.

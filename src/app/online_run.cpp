@@ -231,13 +231,13 @@ int playSession(OnlineSession& session, LocalControls& local, const SessionRun& 
     }
     frameControl.overlay = nullptr;
     const double seconds = playFrom ? std::max<double>(1, nowMs() - playFrom) / 1000.0 : 1.0;
-    char line[200];
+    char line[300];
     std::snprintf(line, sizeof line,
-                  "online: sent %.0f bytes/s, received %.0f bytes/s, dropped %llu packets, "
+                  "online: sent %.0f bytes/s, received %.0f bytes/s, %s, "
                   "at most %d ticks rolled back",
                   static_cast<double>(session.bytesSent()) / seconds,
                   static_cast<double>(session.bytesReceived()) / seconds,
-                  static_cast<unsigned long long>(session.packetsDropped()), mostRolledBack);
+                  session.packetsDroppedText().c_str(), mostRolledBack);
     run.outputs.addStatsLine(line);
     run.outputs.stopCounting();
     offline = !closed && !windowIsHeadless();

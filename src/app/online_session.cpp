@@ -123,12 +123,12 @@ void OnlineSession::receive(const NetPacket& p) {
     const bool playing = phase_ == Phase::Playing;
     switch (p.kind) {
     case PacketKind::Hello:
-        if (helloHeard_ || phase_ == Phase::Playing) return drop(PacketFault::Count);
+        if (helloHeard_ || phase_ == Phase::Playing) return drop(PacketFault::OutOfPhase);
         return onHello(p);
     case PacketKind::Refuse:
         return finish(SessionEnd::Refused, p.text, nullptr);
     case PacketKind::Start:
-        if (options_.host || playing || !helloHeard_) return drop(PacketFault::Count);
+        if (options_.host || playing || !helloHeard_) return drop(PacketFault::OutOfPhase);
         return onStart(p);
     case PacketKind::Inputs: {
         // The host's first inputs may overtake its start; it sends them again.
@@ -143,7 +143,7 @@ void OnlineSession::receive(const NetPacket& p) {
         return;
     }
     case PacketKind::Hash:
-        if (!playing) return drop(PacketFault::Count);
+        if (!playing) return drop(PacketFault::OutOfPhase);
         theirs_.emplace_back(p.tick, p.hash);
         if (theirs_.size() > checksKept) theirs_.pop_front();
         return compareHashes();
@@ -346,4 +346,15 @@ std::uint64_t OnlineSession::packetsDropped() const {
     std::uint64_t n = 0;
     for (std::uint64_t d : dropped_) n += d;
     return n;
+}
+
+std::string OnlineSession::packetsDroppedText() const {
+    std::string kinds;
+    for (std::size_t k = 0; k < dropped_.size(); ++k) {
+        if (dropped_[k] == 0) continue;
+        if (!kinds.empty()) kinds += ", ";
+        kinds += std::to_string(dropped_[k]) + " " + packetFaultWord(static_cast<PacketFault>(k));
+    }
+    const std::string total = "dropped " + std::to_string(packetsDropped()) + " packets";
+    return kinds.empty() ? total : total + " (" + kinds + ")";
 }

@@ -68,6 +68,8 @@ class OnlineSession {
     std::uint64_t bytesSent() const { return link_.bytesSent(); }
     std::uint64_t bytesReceived() const { return link_.bytesReceived(); }
     std::uint64_t packetsDropped() const;
+    // The same in words for --stats, by why: "dropped 7 packets (6 short, 1 out of phase)".
+    std::string packetsDroppedText() const;
     // The session's replay and, after a desync, the state dump, once written.
     const std::string& replayPath() const { return replayPath_; }
     const std::string& dumpPath() const { return dumpPath_; }
@@ -117,5 +119,5 @@ class OnlineSession {
     std::string replayPath_, dumpPath_;
     std::string desyncDump_;
     std::uint32_t desyncTick_ = 0;
-    std::array<std::uint64_t, static_cast<std::size_t>(PacketFault::Count) + 1> dropped_{};
+    std::array<std::uint64_t, static_cast<std::size_t>(PacketFault::Count)> dropped_{};
 };
