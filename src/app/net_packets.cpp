@@ -86,8 +86,10 @@ std::vector<std::uint8_t> encodePacket(const NetPacket& p) {
         writeText(o, p.version);
         break;
     case PacketKind::Refuse:
-    case PacketKind::Bye:
         writeText(o, p.text);
+        break;
+    case PacketKind::Bye:
+        o.number(static_cast<std::uint8_t>(p.reason));
         break;
     case PacketKind::Inputs: {
         const std::size_t n =
@@ -125,9 +127,17 @@ PacketFault decodePacket(const std::uint8_t* data, std::size_t size, NetPacket& 
             return PacketFault::Short;
         break;
     case static_cast<std::uint8_t>(PacketKind::Refuse):
-    case static_cast<std::uint8_t>(PacketKind::Bye):
         if (!readText(in, out.text, tooLong)) return PacketFault::Short;
         break;
+    case static_cast<std::uint8_t>(PacketKind::Bye): {
+        std::uint8_t reason = 0;
+        if (!in.number(reason)) return PacketFault::Short;
+        if (reason < static_cast<std::uint8_t>(ByeReason::Done) ||
+            reason > static_cast<std::uint8_t>(ByeReason::Title))
+            return PacketFault::BadValue;
+        out.reason = static_cast<ByeReason>(reason);
+        break;
+    }
     case static_cast<std::uint8_t>(PacketKind::Inputs): {
         std::uint8_t n = 0;
         if (!in.number(out.ackTick) || !in.number(out.firstTick) || !in.number(out.advantage) ||

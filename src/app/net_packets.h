@@ -24,8 +24,16 @@ enum class PacketKind : std::uint8_t {
     Refuse = 2, // either way: why the session cannot go on, in words
     Inputs = 3, // the sender's inputs from firstTick on, and the last tick it has of ours
     Hash = 4,   // the stateHash of a confirmed tick
-    Bye = 5,    // the sender leaves the session
+    Bye = 5,    // the sender leaves the session, and why
     Start = 6,  // host -> joiner: the match settings, the input delay and the start state
+};
+
+// Why a side leaves, one byte on the wire.
+enum class ByeReason : std::uint8_t {
+    Done = 1,   // both sides ran the ticks they were given
+    Quit = 2,   // the player chose to leave
+    Desync = 3, // the hashes of a confirmed tick differ
+    Title = 4,  // a player went back to the title after a match
 };
 
 // What the host chose for the session's matches; the start state holds the same.
@@ -44,8 +52,10 @@ struct NetPacket {
     std::uint16_t protocol = 0;
     std::uint64_t contentHash = 0;
     std::string version;
-    // Refuse, Bye
+    // Refuse
     std::string text;
+    // Bye
+    ByeReason reason = ByeReason::Quit;
     // Inputs
     std::uint32_t ackTick = 0; // every tick of ours before this one has arrived
     std::uint32_t firstTick = 0;

@@ -99,7 +99,7 @@ void OnlineSession::poll(std::int64_t nowMs) {
                 continue;
             }
             if (peerDone_ && tickLimit_) continue;
-            finish(SessionEnd::Lost, "CONEXÃO PERDIDA", nullptr);
+            finish(SessionEnd::Lost, "CONEXÃO PERDIDA");
         } else {
             lastHeardMs_ = nowMs;
             NetPacket p;
@@ -114,9 +114,9 @@ void OnlineSession::poll(std::int64_t nowMs) {
     // host gives up.
     const bool silent = nowMs - lastHeardMs_ > sessionSilenceLimitMs;
     if (phase_ == Phase::Playing && silent)
-        finish(SessionEnd::Lost, "CONEXÃO PERDIDA", nullptr);
+        finish(SessionEnd::Lost, "CONEXÃO PERDIDA");
     else if (phase_ == Phase::Connecting && !link_.connected() && silent)
-        finish(SessionEnd::Lost, "NÃO FOI POSSÍVEL CONECTAR", nullptr);
+        finish(SessionEnd::Lost, "NÃO FOI POSSÍVEL CONECTAR");
 }
 
 void OnlineSession::receive(const NetPacket& p) {
@@ -126,7 +126,7 @@ void OnlineSession::receive(const NetPacket& p) {
         if (helloHeard_ || phase_ == Phase::Playing) return drop(PacketFault::OutOfPhase);
         return onHello(p);
     case PacketKind::Refuse:
-        return finish(SessionEnd::Refused, p.text, nullptr);
+        return finish(SessionEnd::Refused, p.text);
     case PacketKind::Start:
         if (options_.host || playing || !helloHeard_) return drop(PacketFault::OutOfPhase);
         return onStart(p);
@@ -148,13 +148,18 @@ void OnlineSession::receive(const NetPacket& p) {
         if (theirs_.size() > checksKept) theirs_.pop_front();
         return compareHashes();
     case PacketKind::Bye:
-        if (p.text == "done") {
+        switch (p.reason) {
+        case ByeReason::Done:
             peerDone_ = true;
             return;
+        case ByeReason::Desync:
+            return finish(SessionEnd::Desync, "DESSINCRONIZADO");
+        case ByeReason::Title:
+            return finish(SessionEnd::Title, "");
+        case ByeReason::Quit:
+            return finish(SessionEnd::PeerQuit, "O OPONENTE SAIU DO JOGO");
         }
-        if (p.text == "desync") return finish(SessionEnd::Desync, "DESSINCRONIZADO", nullptr);
-        if (p.text == "title") return finish(SessionEnd::Title, "", nullptr);
-        return finish(SessionEnd::PeerQuit, "O OPONENTE SAIU DO JOGO", nullptr);
+        return;
     }
 }
 
@@ -164,7 +169,7 @@ void OnlineSession::onHello(const NetPacket& p) {
     const std::string mismatch = helloMismatch(p);
     if (!mismatch.empty()) {
         link_.send(NetChannel::Control, encodePacket(textPacket(PacketKind::Refuse, mismatch)));
-        return finish(SessionEnd::Refused, mismatch, nullptr);
+        return finish(SessionEnd::Refused, mismatch);
     }
     helloHeard_ = true;
     if (!options_.host) return;
@@ -216,9 +221,9 @@ void OnlineSession::afterFrame(std::int64_t nowMs) {
     if (phase_ != Phase::Playing) return;
     // Either player chose the title after a match: the shared game is over for both.
     if (gs.sceneName == "OPCOES" && core_->remoteKnownUntil() >= core_->tick())
-        return finish(SessionEnd::Title, "", "title");
+        return finish(SessionEnd::Title, "", ByeReason::Title);
     if (tickLimit_ && confirmed_ >= *tickLimit_ && (peerDone_ || peerAck_ >= *tickLimit_))
-        finish(SessionEnd::Done, "", "done");
+        finish(SessionEnd::Done, "", ByeReason::Done);
 }
 
 // Every tick of ours the peer has not acknowledged, so one lost packet loses nothing.
@@ -281,21 +286,24 @@ void OnlineSession::desync(const Check& check) {
     desyncDump_ = stateDumpJson(check.tick);
     loadState(*now);
     desyncTick_ = check.tick;
-    finish(SessionEnd::Desync, "DESSINCRONIZADO", "desync");
+    finish(SessionEnd::Desync, "DESSINCRONIZADO", ByeReason::Desync);
 }
 
 void OnlineSession::quit() {
-    finish(SessionEnd::Quit, "", "quit");
+    finish(SessionEnd::Quit, "", ByeReason::Quit);
 }
 
-void OnlineSession::finish(SessionEnd why, const std::string& text, const char* byeWord) {
+void OnlineSession::finish(SessionEnd why, const std::string& text, std::optional<ByeReason> bye) {
     if (end_ != SessionEnd::None) return;
     end_ = why;
     endText_ = text;
     if (core_) recordConfirmed();
     phase_ = Phase::Ended;
-    if (byeWord)
-        link_.send(NetChannel::Control, encodePacket(textPacket(PacketKind::Bye, byeWord)));
+    if (bye) {
+        NetPacket p = packet(PacketKind::Bye);
+        p.reason = *bye;
+        link_.send(NetChannel::Control, encodePacket(p));
+    }
     writeRecord();
     traceEvent(std::string("net end ") + sessionEndWord(why));
     link_.close(why != SessionEnd::Lost);

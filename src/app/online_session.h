@@ -91,7 +91,9 @@ class OnlineSession {
     std::optional<std::uint64_t> checkpoint(std::uint32_t u);
     void compareHashes();
     void desync(const Check& check);
-    void finish(SessionEnd why, const std::string& text, const char* byeWord);
+    // Ends the session; the peer is told why when `bye` is given.
+    void finish(SessionEnd why, const std::string& text,
+                std::optional<ByeReason> bye = std::nullopt);
     void writeRecord();
     void drop(PacketFault fault) { dropped_[static_cast<std::size_t>(fault)] += 1; }
 

@@ -314,7 +314,7 @@ TEST(OnlinePlay, JunkPacketsAreDroppedAndCountedAndNoThirdPeerGetsIn) {
     joiner.link.send(NetChannel::Control, encodePacket(ourHello()));
     NetPacket bye;
     bye.kind = PacketKind::Bye;
-    bye.text = "quit";
+    bye.reason = ByeReason::Quit;
     joiner.link.send(NetChannel::Control, encodePacket(bye));
     joiner.await(PacketKind::Refuse, 500);
     const GameRun end = host.finish(5000);
@@ -343,7 +343,7 @@ TEST(OnlinePlay, AHashThatDiffersStopsTheSessionAndKeepsTheReplayAndTheState) {
     wrong.hash ^= 1;
     joiner.link.send(NetChannel::Control, encodePacket(wrong));
     ASSERT_TRUE(joiner.await(PacketKind::Bye, 5000));
-    EXPECT_EQ(joiner.find(PacketKind::Bye)->text, "desync");
+    EXPECT_EQ(joiner.find(PacketKind::Bye)->reason, ByeReason::Desync);
 
     const GameRun end = host.finish(5000);
     EXPECT_EQ(end.status, 1);
