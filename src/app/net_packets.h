@@ -41,10 +41,10 @@ struct MatchSettings {
     u8 fighter1 = 0, fighter2 = 0, arena = 0;
     u8 roundTime = 0, rounds = 0, damageLevel = 0, lighting = 0;
     u32 seed = 0; // the random generator's state at session tick 0
+    bool operator==(const MatchSettings&) const = default;
 };
 // The settings of the state in play.
 MatchSettings currentMatchSettings();
-bool operator==(const MatchSettings& a, const MatchSettings& b);
 
 struct NetPacket {
     PacketKind kind = PacketKind::Bye;

@@ -257,21 +257,6 @@ int reportSessionEnd(const OnlineSession& session) {
 void returnToOfflinePlay(const GameState* own) {
     gs.onlineSession = 0;
     gs.rematchReady = {};
-    if (own) {
-        gs.difficulty = own->difficulty;
-        gs.roundTimeSetting = own->roundTimeSetting;
-        gs.roundsSetting = own->roundsSetting;
-        gs.damageLevel = own->damageLevel;
-        gs.controlMode = own->controlMode;
-        gs.musicVolume = own->musicVolume;
-        gs.soundVolume = own->soundVolume;
-        gs.thirdVolume = own->thirdVolume;
-        gs.outlinesOn = own->outlinesOn;
-        gs.flashOn = own->flashOn;
-        gs.showCredits = own->showCredits;
-        gs.joy1ButtonMap = own->joy1ButtonMap;
-        gs.joy2ButtonMap = own->joy2ButtonMap;
-        gs.keyBindings = own->keyBindings;
-    }
+    if (own) copyPlayerSettings(gs, *own);
     if (!(gs.sceneName == "OPCOES")) leaveForTitle();
 }

@@ -119,6 +119,14 @@ TEST(NetPackets, AStartCarriesTheSettingsAndAStateThatAgreesWithThem) {
     start.settings = {2, 1, 2, 2, 2, 3, 1, 12345};
     start.inputDelay = 2;
     start.start = state;
+    // The bytes the start has always begun with: kind, seven settings, seed, input delay.
+    const std::vector<std::uint8_t> wire = encodePacket(start);
+    EXPECT_EQ(std::vector<std::uint8_t>(wire.begin(), wire.begin() + 13),
+              (std::vector<std::uint8_t>{6, 2, 1, 2, 2, 2, 3, 1, 0x39, 0x30, 0, 0, 2}));
+    const GameState before = gs;
+    gs = g;
+    EXPECT_TRUE(currentMatchSettings() == start.settings);
+    gs = before;
     const NetPacket back = roundTrip(start);
     ASSERT_TRUE(back.start);
     EXPECT_EQ(back.start->game.sceneName, "VS-APRESENTACAO");
