@@ -73,7 +73,8 @@ void OnlineSession::sendStart() {
 }
 
 void OnlineSession::beginPlay(int inputDelay) {
-    core_ = std::make_unique<Rollback>(options_.host ? 0 : 1, inputDelay);
+    game_ = std::make_unique<GameRollback>();
+    core_ = std::make_unique<Rollback>(*game_, options_.host ? 0 : 1, inputDelay);
     options_.inputDelay = inputDelay;
     phase_ = Phase::Playing;
     std::string error;
@@ -189,7 +190,11 @@ void OnlineSession::onStart(const NetPacket& p) {
 
 bool OnlineSession::frame(std::uint16_t localWord) {
     if (phase_ != Phase::Playing) return false;
-    if (tickLimit_ && core_->tick() >= *tickLimit_) return false;
+    if (tickLimit_ && core_->tick() >= *tickLimit_) {
+        // The last ticks' peer inputs may still come and correct them.
+        core_->settle();
+        return false;
+    }
     if (!core_->step(localWord)) return false;
     lastTickMs_ = nowMs_;
     return true;
@@ -203,11 +208,8 @@ void OnlineSession::recordConfirmed() {
         // The replay's hashes fall on checked ticks: the check's hash serves both.
         std::optional<std::uint64_t> checked;
         if (confirmed_ % checkEvery == 0) checked = checkpoint(confirmed_);
-        recorder_.add(core_->inputOf(t), [&] {
-            std::uint64_t h = 0;
-            if (checked) return *checked;
-            core_->confirmedHashBefore(t + 1, h);
-            return h;
+        recorder_.add(sessionTickInput(core_->wordsOf(t)), [&] {
+            return checked ? *checked : core_->confirmedHashBefore(t + 1).value_or(0);
         });
     }
 }
@@ -315,8 +317,7 @@ void OnlineSession::writeRecord() {
         recorder_.discard();
         return;
     }
-    std::uint64_t last = 0;
-    core_->confirmedHashBefore(confirmed_, last);
+    const std::uint64_t last = core_->confirmedHashBefore(confirmed_).value_or(0);
     std::string error;
     if (!options_.recordPath.empty()) {
         if (recorder_.finish(last, options_.recordPath, error)) replayPath_ = options_.recordPath;

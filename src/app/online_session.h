@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "app/game_rollback.h"
 #include "app/net_packets.h"
 #include "app/replay_recorder.h"
 #include "app/rollback.h"
@@ -100,6 +101,7 @@ class OnlineSession {
     SessionOptions options_;
     NetLink link_;
     Phase phase_ = Phase::Connecting;
+    std::unique_ptr<GameRollback> game_; // the core's callbacks; outlives the core
     std::unique_ptr<Rollback> core_;
     std::unique_ptr<SavedState> start_;
     bool helloHeard_ = false;
