@@ -208,9 +208,8 @@ void OnlineSession::recordConfirmed() {
         // The replay's hashes fall on checked ticks: the check's hash serves both.
         std::optional<std::uint64_t> checked;
         if (confirmed_ % checkEvery == 0) checked = checkpoint(confirmed_);
-        recorder_.add(sessionTickInput(core_->wordsOf(t)), [&] {
-            return checked ? *checked : core_->confirmedHashBefore(t + 1).value_or(0);
-        });
+        recorder_.add(sessionTickInput(core_->wordsOf(t)),
+                      [&] { return checked ? checked : core_->confirmedHashBefore(t + 1); });
     }
 }
 
@@ -317,7 +316,7 @@ void OnlineSession::writeRecord() {
         recorder_.discard();
         return;
     }
-    const std::uint64_t last = core_->confirmedHashBefore(confirmed_).value_or(0);
+    const std::optional<std::uint64_t> last = core_->confirmedHashBefore(confirmed_);
     std::string error;
     if (!options_.recordPath.empty()) {
         if (recorder_.finish(last, options_.recordPath, error)) replayPath_ = options_.recordPath;
