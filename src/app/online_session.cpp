@@ -1,8 +1,10 @@
 #include "app/online_session.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cinttypes>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 
 #include "app/net_hello.h"
@@ -326,15 +328,41 @@ void OnlineSession::writeRecord() {
     if (replayPath_.empty())
         std::fprintf(stderr, "torvel-arena: the session's replay was not kept: %s\n",
                      error.c_str());
-    if (end_ != SessionEnd::Desync) return;
-    if (!desyncDump_.empty() && !replayPath_.empty()) {
-        dumpPath_ = replayPath_ + ".desync-" + std::to_string(desyncTick_) + ".json";
-        std::ofstream(dumpPath_) << desyncDump_;
+    if (end_ == SessionEnd::Desync) writeDesyncDump();
+}
+
+// The state of the tick whose hashes differ goes beside the replay, for the two sides'
+// dumps to be compared.
+void OnlineSession::writeDesyncDump() {
+    if (desyncDump_.empty()) {
+        std::fprintf(stderr, "torvel-arena: out of sync with the other side, which found the "
+                             "hashes that differ and keeps that tick's state\n");
+        if (!replayPath_.empty()) std::fprintf(stderr, "  replay: %s\n", replayPath_.c_str());
+        return;
     }
-    std::fprintf(stderr,
-                 "torvel-arena: out of sync with the other side at session tick %u\n"
-                 "  replay: %s\n  state:  %s\n",
-                 desyncTick_, replayPath_.c_str(), dumpPath_.c_str());
+    std::fprintf(stderr, "torvel-arena: out of sync with the other side at session tick %u\n",
+                 desyncTick_);
+    if (!replayPath_.empty()) std::fprintf(stderr, "  replay: %s\n", replayPath_.c_str());
+    std::string why;
+    if (replayPath_.empty()) {
+        why = "there is no replay to keep it beside";
+    } else {
+        const std::string path = replayPath_ + ".desync-" + std::to_string(desyncTick_) + ".json";
+        std::ofstream out(path, std::ios::binary);
+        if (out) {
+            out << desyncDump_;
+            out.close();
+        }
+        if (out)
+            dumpPath_ = path;
+        else
+            why = "cannot write " + path + ": " + std::strerror(errno);
+    }
+    if (!dumpPath_.empty())
+        std::fprintf(stderr, "  state:  %s\n", dumpPath_.c_str());
+    else
+        std::fprintf(stderr, "torvel-arena: the state of session tick %u was not kept: %s\n",
+                     desyncTick_, why.c_str());
 }
 
 int OnlineSession::frameStretchMs() const {

@@ -96,6 +96,7 @@ class OnlineSession {
     void finish(SessionEnd why, const std::string& text,
                 std::optional<ByeReason> bye = std::nullopt);
     void writeRecord();
+    void writeDesyncDump();
     void drop(PacketFault fault) { dropped_[static_cast<std::size_t>(fault)] += 1; }
 
     SessionOptions options_;

@@ -326,35 +326,48 @@ TEST(OnlinePlay, JunkPacketsAreDroppedAndCountedAndNoThirdPeerGetsIn) {
 }
 
 // Hashes that differ stop the session on both sides; the host keeps its replay and the
-// state of the tick whose hashes differ, and names them.
+// state of the tick whose hashes differ, and names them, or says why the state could not
+// be written.
 TEST(OnlinePlay, AHashThatDiffersStopsTheSessionAndKeepsTheReplayAndTheState) {
-    const std::string dir = scratchDir("online-desync");
-    std::ofstream(dir + "/host.txt") << hostStartup;
-    const std::uint16_t port = testPort(3) + 2;
-    BackgroundGame host("--host " + std::to_string(port) + " --headless --trace --record " + dir +
-                        "/host.tvr --script " + dir + "/host.txt");
-    usleep(300 * 1000);
-    FakePeer joiner;
-    joinAsTheGame(joiner, port);
-    if (HasFatalFailure()) return;
-    ASSERT_TRUE(sendInputsUntil(joiner, 60, PacketKind::Hash)) << host.out();
-    NetPacket wrong = *joiner.find(PacketKind::Hash);
-    EXPECT_EQ(wrong.tick, 40u);
-    wrong.hash ^= 1;
-    joiner.link.send(NetChannel::Control, encodePacket(wrong));
-    ASSERT_TRUE(joiner.await(PacketKind::Bye, 5000));
-    EXPECT_EQ(joiner.find(PacketKind::Bye)->reason, ByeReason::Desync);
+    for (const bool dumpBlocked : {false, true}) {
+        SCOPED_TRACE(dumpBlocked ? "a folder where the state goes" : "the state written");
+        const std::string dir = scratchDir(dumpBlocked ? "online-desync-blocked" : "online-desync");
+        std::ofstream(dir + "/host.txt") << hostStartup;
+        const std::string dump = dir + "/host.tvr.desync-40.json";
+        if (dumpBlocked) std::filesystem::create_directory(dump);
+        const std::uint16_t port = testPort(3) + 2;
+        BackgroundGame host("--host " + std::to_string(port) + " --headless --trace --record " +
+                            dir + "/host.tvr --script " + dir + "/host.txt");
+        usleep(300 * 1000);
+        FakePeer joiner;
+        joinAsTheGame(joiner, port);
+        if (HasFatalFailure()) return;
+        ASSERT_TRUE(sendInputsUntil(joiner, 60, PacketKind::Hash)) << host.out();
+        NetPacket wrong = *joiner.find(PacketKind::Hash);
+        EXPECT_EQ(wrong.tick, 40u);
+        wrong.hash ^= 1;
+        joiner.link.send(NetChannel::Control, encodePacket(wrong));
+        ASSERT_TRUE(joiner.await(PacketKind::Bye, 5000));
+        EXPECT_EQ(joiner.find(PacketKind::Bye)->reason, ByeReason::Desync);
 
-    const GameRun end = host.finish(5000);
-    EXPECT_EQ(end.status, 1);
-    EXPECT_NE(end.out.find("net end desync"), std::string::npos) << end.out;
-    const std::string dump = dir + "/host.tvr.desync-40.json";
-    EXPECT_NE(end.err.find(dump), std::string::npos) << end.err;
-    EXPECT_NE(end.err.find(dir + "/host.tvr\n"), std::string::npos) << end.err;
-    ASSERT_TRUE(std::filesystem::exists(dump));
-    EXPECT_EQ(readJson(dump)["tick"], 40);
-    const GameRun replay = runGame("--headless --replay " + dir + "/host.tvr");
-    EXPECT_EQ(replay.status, 0) << replay.out << replay.err;
+        const GameRun end = host.finish(5000);
+        EXPECT_EQ(end.status, 1);
+        EXPECT_NE(end.out.find("net end desync"), std::string::npos) << end.out;
+        EXPECT_NE(end.err.find("  replay: " + dir + "/host.tvr\n"), std::string::npos) << end.err;
+        if (dumpBlocked) {
+            EXPECT_EQ(end.err.find("  state:"), std::string::npos) << end.err;
+            EXPECT_NE(end.err.find("the state of session tick 40 was not kept: cannot write " +
+                                   dump + ": Is a directory"),
+                      std::string::npos)
+                << end.err;
+        } else {
+            EXPECT_NE(end.err.find("  state:  " + dump + "\n"), std::string::npos) << end.err;
+            ASSERT_TRUE(std::filesystem::exists(dump));
+            EXPECT_EQ(readJson(dump)["tick"], 40);
+        }
+        const GameRun replay = runGame("--headless --replay " + dir + "/host.tvr");
+        EXPECT_EQ(replay.status, 0) << replay.out << replay.err;
+    }
 }
 
 // Before the start each side shows its own screen, on the frames --shot counts from the
