@@ -218,6 +218,7 @@ void OnlineSession::recordConfirmed() {
 void OnlineSession::afterFrame(std::int64_t nowMs) {
     nowMs_ = nowMs;
     if (phase_ != Phase::Playing) return;
+    timeSync_.add(ourAdvantage(), peerAdvantage_);
     recordConfirmed();
     sendInputs();
     compareHashes();
@@ -239,8 +240,7 @@ void OnlineSession::sendInputs() {
     p.ackTick = core_->remoteKnownUntil();
     p.firstTick = from;
     p.inputs = core_->localInputsFrom(from);
-    const long long ahead = static_cast<long long>(core_->tick()) - peerTickSeen_;
-    p.advantage = static_cast<std::int8_t>(std::clamp<long long>(ahead, -128, 127));
+    p.advantage = static_cast<std::int8_t>(ourAdvantage());
     link_.send(NetChannel::Inputs, encodePacket(p));
 }
 
@@ -365,11 +365,15 @@ void OnlineSession::writeDesyncDump() {
                      desyncTick_, why.c_str());
 }
 
+// How many ticks this side runs ahead of its peer as it sees it, within what a packet
+// carries.
+int OnlineSession::ourAdvantage() const {
+    const long long ahead = static_cast<long long>(core_->tick()) - peerTickSeen_;
+    return static_cast<int>(std::clamp<long long>(ahead, -128, 127));
+}
+
 int OnlineSession::frameStretchMs() const {
-    if (phase_ != Phase::Playing) return 0;
-    const long long ours = static_cast<long long>(core_->tick()) - peerTickSeen_;
-    const long long aheadBy = (ours - peerAdvantage_) / 2;
-    return aheadBy >= 3 ? 6 : aheadBy >= 1 ? 3 : 0;
+    return phase_ == Phase::Playing ? timeSync_.stretchMs() : 0;
 }
 
 bool OnlineSession::stalled(std::int64_t nowMs) const {

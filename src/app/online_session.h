@@ -15,6 +15,7 @@
 #include "app/net_packets.h"
 #include "app/replay_recorder.h"
 #include "app/rollback.h"
+#include "app/time_sync.h"
 #include "platform/net.h"
 
 enum class SessionEnd : std::uint8_t { None, Done, Quit, PeerQuit, Lost, Desync, Refused, Title };
@@ -87,6 +88,7 @@ class OnlineSession {
     void sendStart();
     void beginPlay(int inputDelay);
     void sendInputs();
+    int ourAdvantage() const;
     void recordConfirmed();
     // The hash of the state before confirmed tick u, checked; none when out of reach.
     std::optional<std::uint64_t> checkpoint(std::uint32_t u);
@@ -114,6 +116,7 @@ class OnlineSession {
     std::uint32_t confirmed_ = 0; // every tick before this one is recorded and checked
     int peerAdvantage_ = 0;
     std::uint32_t peerTickSeen_ = 0;
+    TimeSync timeSync_;
 
     std::deque<Check> ours_;                                     // awaiting the peer's
     std::deque<std::pair<std::uint32_t, std::uint64_t>> theirs_; // awaiting ours
