@@ -185,6 +185,7 @@ int playSession(OnlineSession& session, LocalControls& local, const SessionRun& 
     std::int64_t deadline = nowMs(), playFrom = 0;
     long long waitFrame = run.firstFrame;
     int mostRolledBack = 0;
+    bool interrupted = false;
     while (session.phase() != OnlineSession::Phase::Ended) {
         const std::int64_t now = nowMs();
         WindowEvent e;
@@ -199,6 +200,8 @@ int playSession(OnlineSession& session, LocalControls& local, const SessionRun& 
                 if (e.vk != 0) keyEvent({e.vk, static_cast<u8>(e.kind == WindowEvent::KeyDown)});
         }
         session.poll(now);
+        while (const std::optional<LinkEvent> link = session.nextEvent())
+            interrupted = *link == LinkEvent::Interrupted;
         if (session.phase() == OnlineSession::Phase::Ended) break;
 
         if (session.phase() == OnlineSession::Phase::Playing) {
@@ -216,7 +219,7 @@ int playSession(OnlineSession& session, LocalControls& local, const SessionRun& 
             if (session.frame(local.word(f.question.open))) {
                 run.outputs.afterTick(tick, monotonicMicros() - start);
                 mostRolledBack = std::max(mostRolledBack, session.rolledBack());
-            } else if (session.stalled(now))
+            } else if (interrupted)
                 showFrozen(f);
             session.afterFrame(nowMs());
         } else {

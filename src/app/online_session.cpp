@@ -19,8 +19,6 @@ namespace {
 // trace every 100.
 constexpr std::uint32_t checkEvery = 20, sendHashEvery = 40, traceHashEvery = 100;
 constexpr std::size_t checksKept = 16;
-// No tick for this long and the battle shows it waits for the peer.
-constexpr std::int64_t stallMs = 300;
 
 NetPacket packet(PacketKind kind) {
     NetPacket p;
@@ -84,7 +82,7 @@ void OnlineSession::beginPlay(int inputDelay) {
         options_.recordPath.empty() ? replaySpoolPath(error) : options_.recordPath;
     if (path.empty() || !recorder_.begin(1, path, error))
         std::fprintf(stderr, "torvel-arena: the session's replay is not kept: %s\n", error.c_str());
-    lastTickMs_ = lastHeardMs_ = nowMs_;
+    lastHeardMs_ = nowMs_;
 }
 
 void OnlineSession::poll(std::int64_t nowMs) {
@@ -93,7 +91,7 @@ void OnlineSession::poll(std::int64_t nowMs) {
     NetEvent e;
     while (phase_ != Phase::Ended && link_.poll(e)) {
         if (e.kind == NetEvent::Connected) {
-            lastHeardMs_ = nowMs;
+            heard(nowMs);
             if (!options_.host) link_.send(NetChannel::Control, encodePacket(ourHello()));
         } else if (e.kind == NetEvent::Disconnected) {
             // A joiner that leaves before the start leaves the host waiting for another.
@@ -104,7 +102,7 @@ void OnlineSession::poll(std::int64_t nowMs) {
             if (peerDone_ && tickLimit_) continue;
             finish(SessionEnd::Lost, "CONEXÃO PERDIDA");
         } else {
-            lastHeardMs_ = nowMs;
+            heard(nowMs);
             NetPacket p;
             const PacketFault fault = decodePacket(e.bytes.data(), e.bytes.size(), p);
             if (fault != PacketFault::None)
@@ -113,13 +111,46 @@ void OnlineSession::poll(std::int64_t nowMs) {
                 receive(p);
         }
     }
-    // Playing, every frame brings packets; before the start only a joiner that finds no
-    // host gives up.
-    const bool silent = nowMs - lastHeardMs_ > sessionSilenceLimitMs;
-    if (phase_ == Phase::Playing && silent)
-        finish(SessionEnd::Lost, "CONEXÃO PERDIDA");
-    else if (phase_ == Phase::Connecting && !link_.connected() && silent)
+    checkSilence(nowMs);
+}
+
+void OnlineSession::heard(std::int64_t nowMs) {
+    lastHeardMs_ = nowMs;
+    if (interrupted_) {
+        interrupted_ = false;
+        raise(LinkEvent::Resumed);
+    }
+}
+
+// Playing, every frame brings packets: a silence interrupts the link, and a long one ends
+// the session. Before the start only a joiner that finds no host gives up.
+void OnlineSession::checkSilence(std::int64_t nowMs) {
+    const std::int64_t silentMs = nowMs - lastHeardMs_;
+    if (phase_ == Phase::Playing) {
+        if (!interrupted_ && silentMs >= linkInterruptMs) {
+            interrupted_ = true;
+            raise(LinkEvent::Interrupted);
+        }
+        if (interrupted_ && silentMs > sessionSilenceLimitMs)
+            finish(SessionEnd::Lost, "CONEXÃO PERDIDA");
+    } else if (phase_ == Phase::Connecting && !link_.connected() &&
+               silentMs > sessionSilenceLimitMs) {
         finish(SessionEnd::Lost, "NÃO FOI POSSÍVEL CONECTAR");
+    }
+}
+
+void OnlineSession::raise(LinkEvent e) {
+    traceEvent(e == LinkEvent::Interrupted ? "net interrupted" : "net resumed");
+    // The run takes them every frame; one that does not needs only the latest few.
+    if (events_.size() == 8) events_.pop_front();
+    events_.push_back(e);
+}
+
+std::optional<LinkEvent> OnlineSession::nextEvent() {
+    if (events_.empty()) return std::nullopt;
+    const LinkEvent e = events_.front();
+    events_.pop_front();
+    return e;
 }
 
 void OnlineSession::receive(const NetPacket& p) {
@@ -197,9 +228,7 @@ bool OnlineSession::frame(std::uint16_t localWord) {
         core_->settle();
         return false;
     }
-    if (!core_->step(localWord)) return false;
-    lastTickMs_ = nowMs_;
-    return true;
+    return core_->step(localWord);
 }
 
 void OnlineSession::recordConfirmed() {
@@ -374,12 +403,6 @@ int OnlineSession::ourAdvantage() const {
 
 int OnlineSession::frameStretchMs() const {
     return phase_ == Phase::Playing ? timeSync_.stretchMs() : 0;
-}
-
-bool OnlineSession::stalled(std::int64_t nowMs) const {
-    if (phase_ != Phase::Playing) return false;
-    if (tickLimit_ && core_->tick() >= *tickLimit_) return false;
-    return nowMs - lastTickMs_ >= stallMs;
 }
 
 std::uint64_t OnlineSession::packetsDropped() const {

@@ -31,8 +31,18 @@ struct SessionOptions {
     std::string recordPath; // the session's replay; empty: the replays folder
 };
 
-// A peer silent this long ends the session; a shorter silence freezes the battle.
+// A peer silent this long in play interrupts the link: some twenty of its packets have
+// not come, which loss alone does not do, and the battle, a window of ticks past the
+// last input heard, has stood still for a few frames.
+constexpr std::int64_t linkInterruptMs = 500;
+// A peer silent this long ends the session.
 constexpr std::int64_t sessionSilenceLimitMs = 5000;
+
+// What the session tells the run of its link, in play.
+enum class LinkEvent : std::uint8_t {
+    Interrupted, // nothing heard from the peer for linkInterruptMs
+    Resumed,     // heard again
+};
 
 class OnlineSession {
   public:
@@ -65,8 +75,8 @@ class OnlineSession {
     int rolledBack() const { return core_ ? core_->lastRolledBack() : 0; }
     // Extra milliseconds for the next frame while this side runs ahead of its peer.
     int frameStretchMs() const;
-    // No tick could run for a while: the peer is late.
-    bool stalled(std::int64_t nowMs) const;
+    // The link's changes since the last call, oldest first; none when there are no more.
+    std::optional<LinkEvent> nextEvent();
     std::uint64_t bytesSent() const { return link_.bytesSent(); }
     std::uint64_t bytesReceived() const { return link_.bytesReceived(); }
     std::uint64_t packetsDropped() const;
@@ -100,6 +110,9 @@ class OnlineSession {
     void writeRecord();
     void writeDesyncDump();
     void drop(PacketFault fault) { dropped_[static_cast<std::size_t>(fault)] += 1; }
+    void heard(std::int64_t nowMs);
+    void checkSilence(std::int64_t nowMs);
+    void raise(LinkEvent e);
 
     SessionOptions options_;
     NetLink link_;
@@ -110,7 +123,9 @@ class OnlineSession {
     bool helloHeard_ = false;
     bool peerDone_ = false;
     std::optional<std::uint32_t> tickLimit_;
-    std::int64_t lastHeardMs_ = 0, lastTickMs_ = 0, nowMs_ = 0;
+    std::int64_t lastHeardMs_ = 0, nowMs_ = 0;
+    bool interrupted_ = false;
+    std::deque<LinkEvent> events_;
 
     std::uint32_t peerAck_ = 0;   // every tick of ours before this one has reached the peer
     std::uint32_t confirmed_ = 0; // every tick before this one is recorded and checked

@@ -1,7 +1,9 @@
 // Online play between two processes on 127.0.0.1: scripted matches through a bad line
-// agree on every traced hash and write the same replay; a killed or frozen peer ends the
-// other side's session in time; a hello that differs is refused on both sides; packets
-// that do not read are dropped and counted, and a third peer is not let in.
+// agree on every traced hash and write the same replay; a peer stopped for a moment
+// interrupts the link, which resumes; a killed or frozen peer ends the other side's
+// session in time; a hello that differs is refused on both sides; packets that do not
+// read or come out of their phase are dropped and counted by why, and a third peer is not
+// let in.
 #include <gtest/gtest.h>
 
 #include <netinet/in.h>
@@ -12,6 +14,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <sstream>
 #include <string>
@@ -50,13 +53,17 @@ std::string playerScript(int from, int ticks, bool host) {
     return s.str();
 }
 
+// The trace's session lines both sides share: the link's interruptions are each side's
+// own.
 std::vector<std::string> netLines(const std::string& out) {
     std::vector<std::string> lines;
     std::istringstream in(out);
     std::string line;
     while (std::getline(in, line)) {
         const auto at = line.find(" net ");
-        if (at != std::string::npos) lines.push_back(line.substr(at + 1));
+        if (at == std::string::npos) continue;
+        const std::string what = line.substr(at + 1);
+        if (what != "net interrupted" && what != "net resumed") lines.push_back(what);
     }
     return lines;
 }
@@ -70,8 +77,10 @@ struct Pair {
     GameRun host, joiner;
 };
 
+// `meanwhile` runs once both have started.
 Pair playPair(const std::string& dir, std::uint16_t port, int ticks, const std::string& netSim,
-              int inputDelay) {
+              int inputDelay,
+              const std::function<void(BackgroundGame&, BackgroundGame&)>& meanwhile = {}) {
     const std::string hostScript = dir + "/host.txt", joinScript = dir + "/join.txt";
     std::ofstream(hostScript) << hostStartup << playerScript(20, ticks, true);
     std::ofstream(joinScript) << playerScript(10, ticks, false);
@@ -83,6 +92,7 @@ Pair playPair(const std::string& dir, std::uint16_t port, int ticks, const std::
     usleep(300 * 1000);
     BackgroundGame joiner("--join 127.0.0.1:" + std::to_string(port) + common + "--script " +
                           joinScript + " --record " + dir + "/join.tvr");
+    if (meanwhile) meanwhile(host, joiner);
     const int limitMs = ticks * 25 + 30000;
     Pair p;
     p.joiner = joiner.finish(limitMs);
@@ -127,8 +137,26 @@ TEST(OnlinePlay, TwoSidesThroughADuplicatingReorderingLineWithNoDelayAgree) {
     expectAgreement(dir, p, ticks);
 }
 
-// A peer that dies or stops answering mid-match: the other side says "CONEXÃO PERDIDA"
-// and ends within six seconds.
+// A joiner stopped for a second and a half mid-match: the host's link is interrupted,
+// then resumes, and the session goes on to agree to its end.
+TEST(OnlinePlay, APeerStoppedForAMomentInterruptsTheLinkWhichResumes) {
+    const std::string dir = scratchDir("online-resume");
+    const int ticks = 500;
+    const Pair p = playPair(dir, testPort(4), ticks, "delay=20", 2,
+                            [](BackgroundGame& host, BackgroundGame& joiner) {
+                                if (!host.waitForOutput(" net 100 ", 20000)) return;
+                                joiner.signal(SIGSTOP);
+                                usleep(1500 * 1000);
+                                joiner.signal(SIGCONT);
+                            });
+    expectAgreement(dir, p, ticks);
+    const auto interrupted = p.host.out.find(" net interrupted\n");
+    ASSERT_NE(interrupted, std::string::npos) << p.host.out;
+    EXPECT_NE(p.host.out.find(" net resumed\n", interrupted), std::string::npos) << p.host.out;
+}
+
+// A peer that dies or stops answering mid-match: the other side's link is interrupted,
+// then it says "CONEXÃO PERDIDA" and ends within six seconds.
 TEST(OnlinePlay, APeerKilledOrFrozenMidMatchEndsTheOtherSideWithinSixSeconds) {
     for (int sig : {SIGKILL, SIGSTOP}) {
         SCOPED_TRACE(sig == SIGKILL ? "killed" : "frozen");
@@ -150,6 +178,8 @@ TEST(OnlinePlay, APeerKilledOrFrozenMidMatchEndsTheOtherSideWithinSixSeconds) {
         const GameRun end = host.finish(3000);
         EXPECT_EQ(end.status, 1);
         EXPECT_NE(end.err.find("CONEXÃO PERDIDA"), std::string::npos) << end.err;
+        const auto interrupted = end.out.find(" net interrupted\n");
+        EXPECT_LT(interrupted, end.out.find(" net end lost")) << end.out;
     }
 }
 
