@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/frame.h"
+#include "app/game_rollback.h"
 #include "app/key_events.h"
 #include "app/net_packets.h"
 #include "app/rollback.h"
@@ -128,7 +129,8 @@ BENCHMARK(RollbackWorstFrame);
 // before the new one runs shown.
 void OnlineWorstFrame(benchmark::State& state) {
     enterBattle(1);
-    Rollback core(0, 0);
+    GameRollback game;
+    Rollback core(game, 0, 0);
     std::uint16_t word = 0;
     for (int t = 0; t < rollbackWindow; ++t) core.step(static_cast<std::uint16_t>(t % 3));
     int rolledBack = 0;

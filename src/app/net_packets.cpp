@@ -1,5 +1,8 @@
 #include "app/net_packets.h"
 
+#include <cstdint>
+#include <iterator>
+
 #include "app/byte_stream.h"
 #include "app/state_packing.h"
 
@@ -23,54 +26,52 @@ bool readText(ByteReader& in, std::string& s, bool& tooLong) {
 
 constexpr std::uint16_t knownInputBits = (1u << 14) - 1;
 
+// Every match setting in the order the start packet carries them: its field, the values
+// the game allows, and where the game state holds the same.
+template <class Visit> void eachMatchSetting(Visit&& visit) {
+    visit(&MatchSettings::fighter1, 1, 2,
+          [](const GameState& g) { return g.fighters[1].character; });
+    visit(&MatchSettings::fighter2, 1, 2,
+          [](const GameState& g) { return g.fighters[2].character; });
+    visit(&MatchSettings::arena, 1, 2, [](const GameState& g) { return g.arena; });
+    visit(&MatchSettings::roundTime, 1, 4, [](const GameState& g) { return g.roundTimeSetting; });
+    visit(&MatchSettings::rounds, 1, 3, [](const GameState& g) { return g.roundsSetting; });
+    visit(&MatchSettings::damageLevel, 1, 5, [](const GameState& g) { return g.damageLevel; });
+    visit(&MatchSettings::lighting, 1, 3, [](const GameState& g) { return g.lightingVariant; });
+    visit(&MatchSettings::seed, 0, UINT32_MAX, [](const GameState& g) { return g.rngState; });
+}
+
 void writeSettings(ByteWriter& o, const MatchSettings& m) {
-    for (u8 v : {m.fighter1, m.fighter2, m.arena, m.roundTime, m.rounds, m.damageLevel, m.lighting})
-        o.number(v);
-    o.number(m.seed);
+    eachMatchSetting([&](auto field, long long, long long, auto) { o.number(m.*field); });
 }
 
 bool readSettings(ByteReader& in, MatchSettings& m) {
-    for (u8* v :
-         {&m.fighter1, &m.fighter2, &m.arena, &m.roundTime, &m.rounds, &m.damageLevel, &m.lighting})
-        if (!in.number(*v)) return false;
-    return in.number(m.seed);
+    bool whole = true;
+    eachMatchSetting(
+        [&](auto field, long long, long long, auto) { whole = whole && in.number(m.*field); });
+    return whole;
 }
 
 // A start only a host of this build could send: settings within the game's ranges and
 // the same as its state's.
 bool startMakesSense(const NetPacket& p) {
     const MatchSettings& m = p.settings;
-    auto within = [](u8 v, u8 lo, u8 hi) { return v >= lo && v <= hi; };
-    if (!within(m.fighter1, 1, 2) || !within(m.fighter2, 1, 2) || !within(m.arena, 1, 2) ||
-        !within(m.roundTime, 1, 4) || !within(m.rounds, 1, 3) || !within(m.damageLevel, 1, 5) ||
-        !within(m.lighting, 1, 3) || p.inputDelay > netMaxInputDelay)
-        return false;
     const GameState& g = p.start->game;
-    return g.fighters[1].character == m.fighter1 && g.fighters[2].character == m.fighter2 &&
-           g.arena == m.arena && g.roundTimeSetting == m.roundTime && g.roundsSetting == m.rounds &&
-           g.damageLevel == m.damageLevel && g.lightingVariant == m.lighting &&
-           g.rngState == m.seed;
+    bool sense = p.inputDelay <= netMaxInputDelay;
+    eachMatchSetting([&](auto field, long long lo, long long hi, auto inState) {
+        const long long v = m.*field;
+        sense = sense && v >= lo && v <= hi && inState(g) == m.*field;
+    });
+    return sense;
 }
 
 } // namespace
 
 MatchSettings currentMatchSettings() {
     MatchSettings m;
-    m.fighter1 = gs.fighter(1).character;
-    m.fighter2 = gs.fighter(2).character;
-    m.arena = gs.arena;
-    m.roundTime = gs.roundTimeSetting;
-    m.rounds = gs.roundsSetting;
-    m.damageLevel = gs.damageLevel;
-    m.lighting = gs.lightingVariant;
-    m.seed = gs.rngState;
+    eachMatchSetting(
+        [&](auto field, long long, long long, auto inState) { m.*field = inState(gs); });
     return m;
-}
-
-bool operator==(const MatchSettings& a, const MatchSettings& b) {
-    return a.fighter1 == b.fighter1 && a.fighter2 == b.fighter2 && a.arena == b.arena &&
-           a.roundTime == b.roundTime && a.rounds == b.rounds && a.damageLevel == b.damageLevel &&
-           a.lighting == b.lighting && a.seed == b.seed;
 }
 
 std::vector<std::uint8_t> encodePacket(const NetPacket& p) {
@@ -83,8 +84,10 @@ std::vector<std::uint8_t> encodePacket(const NetPacket& p) {
         writeText(o, p.version);
         break;
     case PacketKind::Refuse:
-    case PacketKind::Bye:
         writeText(o, p.text);
+        break;
+    case PacketKind::Bye:
+        o.number(static_cast<std::uint8_t>(p.reason));
         break;
     case PacketKind::Inputs: {
         const std::size_t n =
@@ -122,9 +125,17 @@ PacketFault decodePacket(const std::uint8_t* data, std::size_t size, NetPacket& 
             return PacketFault::Short;
         break;
     case static_cast<std::uint8_t>(PacketKind::Refuse):
-    case static_cast<std::uint8_t>(PacketKind::Bye):
         if (!readText(in, out.text, tooLong)) return PacketFault::Short;
         break;
+    case static_cast<std::uint8_t>(PacketKind::Bye): {
+        std::uint8_t reason = 0;
+        if (!in.number(reason)) return PacketFault::Short;
+        if (reason < static_cast<std::uint8_t>(ByeReason::Done) ||
+            reason > static_cast<std::uint8_t>(ByeReason::Title))
+            return PacketFault::BadValue;
+        out.reason = static_cast<ByeReason>(reason);
+        break;
+    }
     case static_cast<std::uint8_t>(PacketKind::Inputs): {
         std::uint8_t n = 0;
         if (!in.number(out.ackTick) || !in.number(out.firstTick) || !in.number(out.advantage) ||
@@ -159,6 +170,13 @@ PacketFault decodePacket(const std::uint8_t* data, std::size_t size, NetPacket& 
     if (in.left() != 0) return PacketFault::Trailing;
     out.kind = static_cast<PacketKind>(kind);
     return PacketFault::None;
+}
+
+const char* packetFaultWord(PacketFault fault) {
+    static constexpr const char* words[] = {"none",      "short",          "unknown kind",
+                                            "bad value", "trailing bytes", "out of phase"};
+    static_assert(std::size(words) == static_cast<std::size_t>(PacketFault::Count));
+    return words[static_cast<std::size_t>(fault)];
 }
 
 std::uint16_t packInput(const InputSnapshot& s) {

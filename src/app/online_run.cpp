@@ -19,6 +19,8 @@ namespace {
 constexpr std::int64_t frameMs = 25;
 // The end's message stays this long, or until a key.
 constexpr std::int64_t messageMs = 3000;
+// No tick for this long and the battle shows it waits for the peer.
+constexpr std::int64_t stallMs = 300;
 
 // Options for the session from the command line; false with why when --net-sim is wrong.
 bool sessionOptions(const CommandLine& options, SessionOptions& out, std::string& error) {
@@ -55,31 +57,14 @@ int exitStatus(SessionEnd end) {
     }
 }
 
-// Back to playing alone, at the title: the session's marks are cleared and the joiner
-// gets its own settings back (`own`, null for the host, whose settings the session used).
+} // namespace
+
 void returnToOfflinePlay(const GameState* own) {
     gs.onlineSession = 0;
     gs.rematchReady = {};
-    if (own) {
-        gs.difficulty = own->difficulty;
-        gs.roundTimeSetting = own->roundTimeSetting;
-        gs.roundsSetting = own->roundsSetting;
-        gs.damageLevel = own->damageLevel;
-        gs.controlMode = own->controlMode;
-        gs.musicVolume = own->musicVolume;
-        gs.soundVolume = own->soundVolume;
-        gs.thirdVolume = own->thirdVolume;
-        gs.outlinesOn = own->outlinesOn;
-        gs.flashOn = own->flashOn;
-        gs.showCredits = own->showCredits;
-        gs.joy1ButtonMap = own->joy1ButtonMap;
-        gs.joy2ButtonMap = own->joy2ButtonMap;
-        gs.keyBindings = own->keyBindings;
-    }
+    if (own) copyPlayerSettings(gs, *own);
     if (!(gs.sceneName == "OPCOES")) leaveForTitle();
 }
-
-} // namespace
 
 bool OnlineMode::QuitQuestion::key(std::uint8_t vk, const LocalControls& local) {
     if (!open) {
@@ -168,16 +153,20 @@ void OnlineMode::playFrame(TickLoop& loop) {
     const std::int64_t now = loopNowMs();
     OnlineSession& session = *session_;
     session.poll(now);
+    while (const std::optional<LinkEvent> link = session.nextEvent())
+        interrupted_ = *link == LinkEvent::Interrupted;
     if (session.phase() == OnlineSession::Phase::Ended) return;
 
     if (session.phase() == OnlineSession::Phase::Playing) {
         if (playFrom_ == 0) playFrom_ = now;
         const long long tick = session.tick() + 1;
         loop.deliverScript(*this, tick);
-        if (loop.runTick(tick, [&] { return session.frame(controls_.word(question_.open)); }))
+        if (loop.runTick(tick, [&] { return session.frame(controls_.word(question_.open)); })) {
             mostRolledBack_ = std::max(mostRolledBack_, session.rolledBack());
-        else if (session.stalled(now))
+            lastTickMs_ = now;
+        } else if (interrupted_ || stalled(now)) {
             showFrozen();
+        }
         session.afterFrame(loopNowMs());
     } else {
         loop.outputs().beforeScreen(waitFrame_);
@@ -187,6 +176,13 @@ void OnlineMode::playFrame(TickLoop& loop) {
 
     deadline_ += frameMs + session.frameStretchMs();
     if (deadline_ < now - 4 * frameMs) deadline_ = now;
+}
+
+// No tick could run for a while though the link still speaks (the peer's inputs lost one
+// way only): the battle stands still as well.
+bool OnlineMode::stalled(std::int64_t nowMs) const {
+    const bool limitReached = options_.ticks && session_->tick() >= *options_.ticks;
+    return !limitReached && nowMs - std::max(lastTickMs_, playFrom_) >= stallMs;
 }
 
 // The picture of a battle waiting for its peer: the next tick shown without sound, then
@@ -234,13 +230,13 @@ void OnlineMode::endSession(TickLoop& loop) {
     if (played_) {
         const double seconds =
             playFrom_ ? std::max<double>(1, loopNowMs() - playFrom_) / 1000.0 : 1.0;
-        char line[200];
+        char line[300];
         std::snprintf(line, sizeof line,
-                      "online: sent %.0f bytes/s, received %.0f bytes/s, dropped %llu packets, "
+                      "online: sent %.0f bytes/s, received %.0f bytes/s, %s, "
                       "at most %d ticks rolled back",
                       static_cast<double>(s.bytesSent()) / seconds,
                       static_cast<double>(s.bytesReceived()) / seconds,
-                      static_cast<unsigned long long>(s.packetsDropped()), mostRolledBack_);
+                      s.packetsDroppedText().c_str(), mostRolledBack_);
         loop.outputs().addStatsLine(line);
         loop.outputs().stopCounting();
     }

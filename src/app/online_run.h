@@ -56,6 +56,7 @@ class OnlineMode : public PlayMode {
   private:
     enum class Stage { Session, Message, Over };
     void playFrame(TickLoop& loop);
+    bool stalled(std::int64_t nowMs) const;
     void showFrozen();
     void drawWaiting();
     void endSession(TickLoop& loop);
@@ -70,15 +71,21 @@ class OnlineMode : public PlayMode {
     LocalControls controls_;
     QuitQuestion question_;
     bool frozen_ = false;
+    // The link is silent (the session says when it stops and starts again).
+    bool interrupted_ = false;
     bool closed_ = false;
     // The joiner plays by the host's settings and gets its own back afterwards.
     std::unique_ptr<SavedState> own_;
     // The state a frozen picture is drawn from, put back after it.
     std::unique_ptr<SavedState> beforeFrozen_;
-    std::int64_t deadline_ = 0, playFrom_ = 0, messageUntil_ = 0;
+    std::int64_t deadline_ = 0, playFrom_ = 0, lastTickMs_ = 0, messageUntil_ = 0;
     long long waitFrame_ = 1;
     int mostRolledBack_ = 0;
     std::string messageTitle_;
     std::vector<std::string> messageLines_;
     int status_ = 0;
 };
+
+// Back to playing alone, at the title: the session's marks are cleared and the joiner
+// gets its own settings back (`own`, null for the host, whose settings the session used).
+void returnToOfflinePlay(const GameState* own);

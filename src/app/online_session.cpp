@@ -1,8 +1,10 @@
 #include "app/online_session.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cinttypes>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 
 #include "app/net_hello.h"
@@ -17,8 +19,6 @@ namespace {
 // trace every 100.
 constexpr std::uint32_t checkEvery = 20, sendHashEvery = 40, traceHashEvery = 100;
 constexpr std::size_t checksKept = 16;
-// No tick for this long and the battle shows it waits for the peer.
-constexpr std::int64_t stallMs = 300;
 
 NetPacket packet(PacketKind kind) {
     NetPacket p;
@@ -73,7 +73,8 @@ void OnlineSession::sendStart() {
 }
 
 void OnlineSession::beginPlay(int inputDelay) {
-    core_ = std::make_unique<Rollback>(options_.host ? 0 : 1, inputDelay);
+    game_ = std::make_unique<GameRollback>();
+    core_ = std::make_unique<Rollback>(*game_, options_.host ? 0 : 1, inputDelay);
     options_.inputDelay = inputDelay;
     phase_ = Phase::Playing;
     std::string error;
@@ -81,7 +82,7 @@ void OnlineSession::beginPlay(int inputDelay) {
         options_.recordPath.empty() ? replaySpoolPath(error) : options_.recordPath;
     if (path.empty() || !recorder_.begin(1, path, error))
         std::fprintf(stderr, "torvel-arena: the session's replay is not kept: %s\n", error.c_str());
-    lastTickMs_ = lastHeardMs_ = nowMs_;
+    lastHeardMs_ = nowMs_;
 }
 
 void OnlineSession::poll(std::int64_t nowMs) {
@@ -90,7 +91,7 @@ void OnlineSession::poll(std::int64_t nowMs) {
     NetEvent e;
     while (phase_ != Phase::Ended && link_.poll(e)) {
         if (e.kind == NetEvent::Connected) {
-            lastHeardMs_ = nowMs;
+            heard(nowMs);
             if (!options_.host) link_.send(NetChannel::Control, encodePacket(ourHello()));
         } else if (e.kind == NetEvent::Disconnected) {
             // A joiner that leaves before the start leaves the host waiting for another.
@@ -99,9 +100,9 @@ void OnlineSession::poll(std::int64_t nowMs) {
                 continue;
             }
             if (peerDone_ && tickLimit_) continue;
-            finish(SessionEnd::Lost, "CONEXÃO PERDIDA", nullptr);
+            finish(SessionEnd::Lost, "CONEXÃO PERDIDA");
         } else {
-            lastHeardMs_ = nowMs;
+            heard(nowMs);
             NetPacket p;
             const PacketFault fault = decodePacket(e.bytes.data(), e.bytes.size(), p);
             if (fault != PacketFault::None)
@@ -110,25 +111,58 @@ void OnlineSession::poll(std::int64_t nowMs) {
                 receive(p);
         }
     }
-    // Playing, every frame brings packets; before the start only a joiner that finds no
-    // host gives up.
-    const bool silent = nowMs - lastHeardMs_ > sessionSilenceLimitMs;
-    if (phase_ == Phase::Playing && silent)
-        finish(SessionEnd::Lost, "CONEXÃO PERDIDA", nullptr);
-    else if (phase_ == Phase::Connecting && !link_.connected() && silent)
-        finish(SessionEnd::Lost, "NÃO FOI POSSÍVEL CONECTAR", nullptr);
+    checkSilence(nowMs);
+}
+
+void OnlineSession::heard(std::int64_t nowMs) {
+    lastHeardMs_ = nowMs;
+    if (interrupted_) {
+        interrupted_ = false;
+        raise(LinkEvent::Resumed);
+    }
+}
+
+// Playing, every frame brings packets: a silence interrupts the link, and a long one ends
+// the session. Before the start only a joiner that finds no host gives up.
+void OnlineSession::checkSilence(std::int64_t nowMs) {
+    const std::int64_t silentMs = nowMs - lastHeardMs_;
+    if (phase_ == Phase::Playing) {
+        if (!interrupted_ && silentMs >= linkInterruptMs) {
+            interrupted_ = true;
+            raise(LinkEvent::Interrupted);
+        }
+        if (interrupted_ && silentMs > sessionSilenceLimitMs)
+            finish(SessionEnd::Lost, "CONEXÃO PERDIDA");
+    } else if (phase_ == Phase::Connecting && !link_.connected() &&
+               silentMs > sessionSilenceLimitMs) {
+        finish(SessionEnd::Lost, "NÃO FOI POSSÍVEL CONECTAR");
+    }
+}
+
+void OnlineSession::raise(LinkEvent e) {
+    traceEvent(e == LinkEvent::Interrupted ? "net interrupted" : "net resumed");
+    // The run takes them every frame; one that does not needs only the latest few.
+    if (events_.size() == 8) events_.pop_front();
+    events_.push_back(e);
+}
+
+std::optional<LinkEvent> OnlineSession::nextEvent() {
+    if (events_.empty()) return std::nullopt;
+    const LinkEvent e = events_.front();
+    events_.pop_front();
+    return e;
 }
 
 void OnlineSession::receive(const NetPacket& p) {
     const bool playing = phase_ == Phase::Playing;
     switch (p.kind) {
     case PacketKind::Hello:
-        if (helloHeard_ || phase_ == Phase::Playing) return drop(PacketFault::Count);
+        if (helloHeard_ || phase_ == Phase::Playing) return drop(PacketFault::OutOfPhase);
         return onHello(p);
     case PacketKind::Refuse:
-        return finish(SessionEnd::Refused, p.text, nullptr);
+        return finish(SessionEnd::Refused, p.text);
     case PacketKind::Start:
-        if (options_.host || playing || !helloHeard_) return drop(PacketFault::Count);
+        if (options_.host || playing || !helloHeard_) return drop(PacketFault::OutOfPhase);
         return onStart(p);
     case PacketKind::Inputs: {
         // The host's first inputs may overtake its start; it sends them again.
@@ -143,18 +177,23 @@ void OnlineSession::receive(const NetPacket& p) {
         return;
     }
     case PacketKind::Hash:
-        if (!playing) return drop(PacketFault::Count);
+        if (!playing) return drop(PacketFault::OutOfPhase);
         theirs_.emplace_back(p.tick, p.hash);
         if (theirs_.size() > checksKept) theirs_.pop_front();
         return compareHashes();
     case PacketKind::Bye:
-        if (p.text == "done") {
+        switch (p.reason) {
+        case ByeReason::Done:
             peerDone_ = true;
             return;
+        case ByeReason::Desync:
+            return finish(SessionEnd::Desync, "DESSINCRONIZADO");
+        case ByeReason::Title:
+            return finish(SessionEnd::Title, "");
+        case ByeReason::Quit:
+            return finish(SessionEnd::PeerQuit, "O OPONENTE SAIU DO JOGO");
         }
-        if (p.text == "desync") return finish(SessionEnd::Desync, "DESSINCRONIZADO", nullptr);
-        if (p.text == "title") return finish(SessionEnd::Title, "", nullptr);
-        return finish(SessionEnd::PeerQuit, "O OPONENTE SAIU DO JOGO", nullptr);
+        return;
     }
 }
 
@@ -164,7 +203,7 @@ void OnlineSession::onHello(const NetPacket& p) {
     const std::string mismatch = helloMismatch(p);
     if (!mismatch.empty()) {
         link_.send(NetChannel::Control, encodePacket(textPacket(PacketKind::Refuse, mismatch)));
-        return finish(SessionEnd::Refused, mismatch, nullptr);
+        return finish(SessionEnd::Refused, mismatch);
     }
     helloHeard_ = true;
     if (!options_.host) return;
@@ -184,10 +223,12 @@ void OnlineSession::onStart(const NetPacket& p) {
 
 bool OnlineSession::frame(std::uint16_t localWord) {
     if (phase_ != Phase::Playing) return false;
-    if (tickLimit_ && core_->tick() >= *tickLimit_) return false;
-    if (!core_->step(localWord)) return false;
-    lastTickMs_ = nowMs_;
-    return true;
+    if (tickLimit_ && core_->tick() >= *tickLimit_) {
+        // The last ticks' peer inputs may still come and correct them.
+        core_->settle();
+        return false;
+    }
+    return core_->step(localWord);
 }
 
 void OnlineSession::recordConfirmed() {
@@ -198,27 +239,24 @@ void OnlineSession::recordConfirmed() {
         // The replay's hashes fall on checked ticks: the check's hash serves both.
         std::optional<std::uint64_t> checked;
         if (confirmed_ % checkEvery == 0) checked = checkpoint(confirmed_);
-        recorder_.add(core_->inputOf(t), [&] {
-            std::uint64_t h = 0;
-            if (checked) return *checked;
-            core_->confirmedHashBefore(t + 1, h);
-            return h;
-        });
+        recorder_.add(sessionTickInput(core_->wordsOf(t)),
+                      [&] { return checked ? checked : core_->confirmedHashBefore(t + 1); });
     }
 }
 
 void OnlineSession::afterFrame(std::int64_t nowMs) {
     nowMs_ = nowMs;
     if (phase_ != Phase::Playing) return;
+    timeSync_.add(ourAdvantage(), peerAdvantage_);
     recordConfirmed();
     sendInputs();
     compareHashes();
     if (phase_ != Phase::Playing) return;
     // Either player chose the title after a match: the shared game is over for both.
     if (gs.sceneName == "OPCOES" && core_->remoteKnownUntil() >= core_->tick())
-        return finish(SessionEnd::Title, "", "title");
+        return finish(SessionEnd::Title, "", ByeReason::Title);
     if (tickLimit_ && confirmed_ >= *tickLimit_ && (peerDone_ || peerAck_ >= *tickLimit_))
-        finish(SessionEnd::Done, "", "done");
+        finish(SessionEnd::Done, "", ByeReason::Done);
 }
 
 // Every tick of ours the peer has not acknowledged, so one lost packet loses nothing.
@@ -231,8 +269,7 @@ void OnlineSession::sendInputs() {
     p.ackTick = core_->remoteKnownUntil();
     p.firstTick = from;
     p.inputs = core_->localInputsFrom(from);
-    const long long ahead = static_cast<long long>(core_->tick()) - peerTickSeen_;
-    p.advantage = static_cast<std::int8_t>(std::clamp<long long>(ahead, -128, 127));
+    p.advantage = static_cast<std::int8_t>(ourAdvantage());
     link_.send(NetChannel::Inputs, encodePacket(p));
 }
 
@@ -281,21 +318,24 @@ void OnlineSession::desync(const Check& check) {
     desyncDump_ = stateDumpJson(check.tick);
     loadState(*now);
     desyncTick_ = check.tick;
-    finish(SessionEnd::Desync, "DESSINCRONIZADO", "desync");
+    finish(SessionEnd::Desync, "DESSINCRONIZADO", ByeReason::Desync);
 }
 
 void OnlineSession::quit() {
-    finish(SessionEnd::Quit, "", "quit");
+    finish(SessionEnd::Quit, "", ByeReason::Quit);
 }
 
-void OnlineSession::finish(SessionEnd why, const std::string& text, const char* byeWord) {
+void OnlineSession::finish(SessionEnd why, const std::string& text, std::optional<ByeReason> bye) {
     if (end_ != SessionEnd::None) return;
     end_ = why;
     endText_ = text;
     if (core_) recordConfirmed();
     phase_ = Phase::Ended;
-    if (byeWord)
-        link_.send(NetChannel::Control, encodePacket(textPacket(PacketKind::Bye, byeWord)));
+    if (bye) {
+        NetPacket p = packet(PacketKind::Bye);
+        p.reason = *bye;
+        link_.send(NetChannel::Control, encodePacket(p));
+    }
     writeRecord();
     traceEvent(std::string("net end ") + sessionEndWord(why));
     link_.close(why != SessionEnd::Lost);
@@ -307,8 +347,7 @@ void OnlineSession::writeRecord() {
         recorder_.discard();
         return;
     }
-    std::uint64_t last = 0;
-    core_->confirmedHashBefore(confirmed_, last);
+    const std::optional<std::uint64_t> last = core_->confirmedHashBefore(confirmed_);
     std::string error;
     if (!options_.recordPath.empty()) {
         if (recorder_.finish(last, options_.recordPath, error)) replayPath_ = options_.recordPath;
@@ -318,32 +357,67 @@ void OnlineSession::writeRecord() {
     if (replayPath_.empty())
         std::fprintf(stderr, "torvel-arena: the session's replay was not kept: %s\n",
                      error.c_str());
-    if (end_ != SessionEnd::Desync) return;
-    if (!desyncDump_.empty() && !replayPath_.empty()) {
-        dumpPath_ = replayPath_ + ".desync-" + std::to_string(desyncTick_) + ".json";
-        std::ofstream(dumpPath_) << desyncDump_;
+    if (end_ == SessionEnd::Desync) writeDesyncDump();
+}
+
+// The state of the tick whose hashes differ goes beside the replay, for the two sides'
+// dumps to be compared.
+void OnlineSession::writeDesyncDump() {
+    if (desyncDump_.empty()) {
+        std::fprintf(stderr, "torvel-arena: out of sync with the other side, which found the "
+                             "hashes that differ and keeps that tick's state\n");
+        if (!replayPath_.empty()) std::fprintf(stderr, "  replay: %s\n", replayPath_.c_str());
+        return;
     }
-    std::fprintf(stderr,
-                 "torvel-arena: out of sync with the other side at session tick %u\n"
-                 "  replay: %s\n  state:  %s\n",
-                 desyncTick_, replayPath_.c_str(), dumpPath_.c_str());
+    std::fprintf(stderr, "torvel-arena: out of sync with the other side at session tick %u\n",
+                 desyncTick_);
+    if (!replayPath_.empty()) std::fprintf(stderr, "  replay: %s\n", replayPath_.c_str());
+    std::string why;
+    if (replayPath_.empty()) {
+        why = "there is no replay to keep it beside";
+    } else {
+        const std::string path = replayPath_ + ".desync-" + std::to_string(desyncTick_) + ".json";
+        std::ofstream out(path, std::ios::binary);
+        if (out) {
+            out << desyncDump_;
+            out.close();
+        }
+        if (out)
+            dumpPath_ = path;
+        else
+            why = "cannot write " + path + ": " + std::strerror(errno);
+    }
+    if (!dumpPath_.empty())
+        std::fprintf(stderr, "  state:  %s\n", dumpPath_.c_str());
+    else
+        std::fprintf(stderr, "torvel-arena: the state of session tick %u was not kept: %s\n",
+                     desyncTick_, why.c_str());
+}
+
+// How many ticks this side runs ahead of its peer as it sees it, within what a packet
+// carries.
+int OnlineSession::ourAdvantage() const {
+    const long long ahead = static_cast<long long>(core_->tick()) - peerTickSeen_;
+    return static_cast<int>(std::clamp<long long>(ahead, -128, 127));
 }
 
 int OnlineSession::frameStretchMs() const {
-    if (phase_ != Phase::Playing) return 0;
-    const long long ours = static_cast<long long>(core_->tick()) - peerTickSeen_;
-    const long long aheadBy = (ours - peerAdvantage_) / 2;
-    return aheadBy >= 3 ? 6 : aheadBy >= 1 ? 3 : 0;
-}
-
-bool OnlineSession::stalled(std::int64_t nowMs) const {
-    if (phase_ != Phase::Playing) return false;
-    if (tickLimit_ && core_->tick() >= *tickLimit_) return false;
-    return nowMs - lastTickMs_ >= stallMs;
+    return phase_ == Phase::Playing ? timeSync_.stretchMs() : 0;
 }
 
 std::uint64_t OnlineSession::packetsDropped() const {
     std::uint64_t n = 0;
     for (std::uint64_t d : dropped_) n += d;
     return n;
+}
+
+std::string OnlineSession::packetsDroppedText() const {
+    std::string kinds;
+    for (std::size_t k = 0; k < dropped_.size(); ++k) {
+        if (dropped_[k] == 0) continue;
+        if (!kinds.empty()) kinds += ", ";
+        kinds += std::to_string(dropped_[k]) + " " + packetFaultWord(static_cast<PacketFault>(k));
+    }
+    const std::string total = "dropped " + std::to_string(packetsDropped()) + " packets";
+    return kinds.empty() ? total : total + " (" + kinds + ")";
 }

@@ -11,9 +11,11 @@
 #include <optional>
 #include <string>
 
+#include "app/game_rollback.h"
 #include "app/net_packets.h"
 #include "app/replay_recorder.h"
 #include "app/rollback.h"
+#include "app/time_sync.h"
 #include "platform/net.h"
 
 enum class SessionEnd : std::uint8_t { None, Done, Quit, PeerQuit, Lost, Desync, Refused, Title };
@@ -29,8 +31,18 @@ struct SessionOptions {
     std::string recordPath; // the session's replay; empty: the replays folder
 };
 
-// A peer silent this long ends the session; a shorter silence freezes the battle.
+// A peer silent this long in play interrupts the link: some twenty of its packets have
+// not come, which loss alone does not do, and the battle, a window of ticks past the
+// last input heard, has stood still for a few frames.
+constexpr std::int64_t linkInterruptMs = 500;
+// A peer silent this long ends the session.
 constexpr std::int64_t sessionSilenceLimitMs = 5000;
+
+// What the session tells the run of its link, in play.
+enum class LinkEvent : std::uint8_t {
+    Interrupted, // nothing heard from the peer for linkInterruptMs
+    Resumed,     // heard again
+};
 
 class OnlineSession {
   public:
@@ -63,11 +75,13 @@ class OnlineSession {
     int rolledBack() const { return core_ ? core_->lastRolledBack() : 0; }
     // Extra milliseconds for the next frame while this side runs ahead of its peer.
     int frameStretchMs() const;
-    // No tick could run for a while: the peer is late.
-    bool stalled(std::int64_t nowMs) const;
+    // The link's changes since the last call, oldest first; none when there are no more.
+    std::optional<LinkEvent> nextEvent();
     std::uint64_t bytesSent() const { return link_.bytesSent(); }
     std::uint64_t bytesReceived() const { return link_.bytesReceived(); }
     std::uint64_t packetsDropped() const;
+    // The same in words for --stats, by why: "dropped 7 packets (6 short, 1 out of phase)".
+    std::string packetsDroppedText() const;
     // The session's replay and, after a desync, the state dump, once written.
     const std::string& replayPath() const { return replayPath_; }
     const std::string& dumpPath() const { return dumpPath_; }
@@ -84,29 +98,40 @@ class OnlineSession {
     void sendStart();
     void beginPlay(int inputDelay);
     void sendInputs();
+    int ourAdvantage() const;
     void recordConfirmed();
     // The hash of the state before confirmed tick u, checked; none when out of reach.
     std::optional<std::uint64_t> checkpoint(std::uint32_t u);
     void compareHashes();
     void desync(const Check& check);
-    void finish(SessionEnd why, const std::string& text, const char* byeWord);
+    // Ends the session; the peer is told why when `bye` is given.
+    void finish(SessionEnd why, const std::string& text,
+                std::optional<ByeReason> bye = std::nullopt);
     void writeRecord();
+    void writeDesyncDump();
     void drop(PacketFault fault) { dropped_[static_cast<std::size_t>(fault)] += 1; }
+    void heard(std::int64_t nowMs);
+    void checkSilence(std::int64_t nowMs);
+    void raise(LinkEvent e);
 
     SessionOptions options_;
     NetLink link_;
     Phase phase_ = Phase::Connecting;
+    std::unique_ptr<GameRollback> game_; // the core's callbacks; outlives the core
     std::unique_ptr<Rollback> core_;
     std::unique_ptr<SavedState> start_;
     bool helloHeard_ = false;
     bool peerDone_ = false;
     std::optional<std::uint32_t> tickLimit_;
-    std::int64_t lastHeardMs_ = 0, lastTickMs_ = 0, nowMs_ = 0;
+    std::int64_t lastHeardMs_ = 0, nowMs_ = 0;
+    bool interrupted_ = false;
+    std::deque<LinkEvent> events_;
 
     std::uint32_t peerAck_ = 0;   // every tick of ours before this one has reached the peer
     std::uint32_t confirmed_ = 0; // every tick before this one is recorded and checked
     int peerAdvantage_ = 0;
     std::uint32_t peerTickSeen_ = 0;
+    TimeSync timeSync_;
 
     std::deque<Check> ours_;                                     // awaiting the peer's
     std::deque<std::pair<std::uint32_t, std::uint64_t>> theirs_; // awaiting ours
@@ -117,5 +142,5 @@ class OnlineSession {
     std::string replayPath_, dumpPath_;
     std::string desyncDump_;
     std::uint32_t desyncTick_ = 0;
-    std::array<std::uint64_t, static_cast<std::size_t>(PacketFault::Count) + 1> dropped_{};
+    std::array<std::uint64_t, static_cast<std::size_t>(PacketFault::Count)> dropped_{};
 };

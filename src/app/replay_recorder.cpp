@@ -20,10 +20,11 @@ bool ReplayRecorder::begin(long long firstTick, const std::string& path, std::st
 }
 
 void ReplayRecorder::add(const TickInput& input) {
-    add(input, stateHash);
+    add(input, [] { return std::optional<std::uint64_t>(stateHash()); });
 }
 
-void ReplayRecorder::add(const TickInput& input, const std::function<std::uint64_t()>& hashAfter) {
+void ReplayRecorder::add(const TickInput& input,
+                         const std::function<std::optional<std::uint64_t>()>& hashAfter) {
     if (!active()) return;
     if (last_) file_.add(*last_, lastHash_ ? &*lastHash_ : nullptr);
     last_ = input;
@@ -35,9 +36,10 @@ bool ReplayRecorder::finish(const std::string& path, std::string& error) {
     return finish(stateHash(), path, error);
 }
 
-bool ReplayRecorder::finish(std::uint64_t hashAfterLast, const std::string& path,
+bool ReplayRecorder::finish(std::optional<std::uint64_t> hashAfterLast, const std::string& path,
                             std::string& error) {
-    if (last_) file_.add(*last_, lastHash_ ? &*lastHash_ : &hashAfterLast);
+    if (lastHash_) hashAfterLast = lastHash_;
+    if (last_) file_.add(*last_, hashAfterLast ? &*hashAfterLast : nullptr);
     last_.reset();
     lastHash_.reset();
     if (!file_.close(error)) return false;

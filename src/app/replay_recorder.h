@@ -22,13 +22,17 @@ class ReplayRecorder {
     // After a tick ran with this input.
     void add(const TickInput& input);
     // A tick whose after-state is no longer the one in play (online, a tick is recorded
-    // once both inputs are known): `hashAfter` gives that state's hash when one is stored.
-    void add(const TickInput& input, const std::function<std::uint64_t()>& hashAfter);
+    // once both inputs are known): `hashAfter` gives that state's hash when one is stored,
+    // or none when it is not at hand, and the tick is then stored without one.
+    void add(const TickInput& input,
+             const std::function<std::optional<std::uint64_t>()>& hashAfter);
     // Ends the file with the hash of the state now (after its last tick) and moves it to
     // `path` (empty: where begin put it); the recorder is idle afterwards.
     bool finish(const std::string& path, std::string& error);
-    // The same, ended by the given hash of the state after its last tick.
-    bool finish(std::uint64_t hashAfterLast, const std::string& path, std::string& error);
+    // The same, ended by the given hash of the state after its last tick; none stores the
+    // last tick without a hash.
+    bool finish(std::optional<std::uint64_t> hashAfterLast, const std::string& path,
+                std::string& error);
     // Stops, keeping nothing.
     void discard();
 

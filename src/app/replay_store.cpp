@@ -9,6 +9,7 @@
 #include "platform/player_folders.h"
 #include "platform/utf8.h"
 #include "shell/rosters.h"
+#include "shell/state_dump.h"
 
 namespace fs = std::filesystem;
 
@@ -89,6 +90,10 @@ std::string replaySpoolPath(std::string& error) {
     return (fs::path(folder) / ("recording-" + std::to_string(::getpid()) + ".part")).string();
 }
 
+std::string storeMatchReplay(ReplayRecorder& recording, std::string& error) {
+    return storeMatchReplay(recording, error, stateHash());
+}
+
 std::string storeMatchReplay(ReplayRecorder& recording, std::string& error,
                              std::optional<std::uint64_t> hashAfterLast) {
     const std::string folder = existingReplayFolder(error);
@@ -98,9 +103,7 @@ std::string storeMatchReplay(ReplayRecorder& recording, std::string& error,
     const std::string name =
         replayFileName(local, recording.fighter(1), recording.fighter(2), recording.arena());
     const std::string path = folder.empty() ? folder : freeFilePath(folder, name, error);
-    const bool stored =
-        !path.empty() && (hashAfterLast ? recording.finish(*hashAfterLast, path, error)
-                                        : recording.finish(path, error));
+    const bool stored = !path.empty() && recording.finish(hashAfterLast, path, error);
     recording.discard();
     if (!stored) return {};
     pruneReplays(folder, replaysKept);

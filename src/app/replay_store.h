@@ -21,9 +21,12 @@ std::string replaySpoolPath(std::string& error);
 // Ends the recording of the match that just ended and moves it into the folder under the
 // date, time, fighters and arena, then removes the oldest replays beyond the newest
 // `replaysKept`. The stored path, or empty with error (the recording is then dropped).
-// `hashAfterLast`: the state hash after its last tick, when not the state now.
+// The last tick is followed by the state now.
+std::string storeMatchReplay(ReplayRecorder& recording, std::string& error);
+// The same, the last tick's after-state hashed as `hashAfterLast`, or stored without a
+// hash when there is none.
 std::string storeMatchReplay(ReplayRecorder& recording, std::string& error,
-                             std::optional<std::uint64_t> hashAfterLast = std::nullopt);
+                             std::optional<std::uint64_t> hashAfterLast);
 // Removes the oldest replays (by the date and time their names start with, then by when
 // they were written) so that at most `keep` are left. Other files are left alone.
 void pruneReplays(const std::string& folder, std::size_t keep);

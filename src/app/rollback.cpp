@@ -2,13 +2,8 @@
 
 #include <algorithm>
 
-#include "app/resimulation.h"
-#include "app/tick_input.h"
-#include "shell/state_dump.h"
-
-Rollback::Rollback(int localPlayer, int inputDelay)
-    : local_(localPlayer), remote_(1 - localPlayer) {
-    for (auto& s : ring_) s = std::make_unique<SavedState>();
+Rollback::Rollback(RollbackGame& game, int localPlayer, int inputDelay)
+    : game_(game), local_(localPlayer), remote_(1 - localPlayer) {
     for (int t = 0; t < inputDelay; ++t) {
         Tick& k = at(static_cast<std::uint32_t>(t));
         k.known = {true, true};
@@ -55,8 +50,19 @@ bool Rollback::mayAdvance() const {
 bool Rollback::step(std::uint16_t localWord) {
     if (!mayAdvance()) return false;
     addLocal(localWord);
-    advance();
+    settle();
+    run(next_++, true);
     return true;
+}
+
+void Rollback::settle() {
+    lastRolledBack_ = 0;
+    if (rollbackFrom_ < next_) {
+        game_.load(slotOf(rollbackFrom_));
+        for (std::uint32_t u = rollbackFrom_; u < next_; ++u) run(u, false);
+        lastRolledBack_ = static_cast<int>(next_ - rollbackFrom_);
+    }
+    rollbackFrom_ = UINT32_MAX;
 }
 
 // The peer's input of tick t: the real one when known, else the last one known before it.
@@ -67,33 +73,18 @@ std::uint16_t Rollback::remoteFor(std::uint32_t t) {
     return 0;
 }
 
-void Rollback::run(std::uint32_t t) {
-    saveState(*ring_[t % ring_.size()]);
-    Tick& k = at(t);
-    k.usedRemote = remoteFor(t);
-    advanceReplayedTick(inputOf(t));
+void Rollback::run(std::uint32_t t, bool shown) {
+    game_.save(slotOf(t));
+    at(t).usedRemote = remoteFor(t);
+    game_.advance(wordsOf(t), shown);
 }
 
-TickInput Rollback::inputOf(std::uint32_t t) {
+InputWords Rollback::wordsOf(std::uint32_t t) {
     const Tick& k = at(t);
-    TickInput in;
-    in.session = true;
-    in.words[static_cast<std::size_t>(local_)] = k.input[static_cast<std::size_t>(local_)];
     const auto r = static_cast<std::size_t>(remote_);
-    in.words[r] = k.known[r] ? k.input[r] : k.usedRemote;
-    return in;
-}
-
-void Rollback::advance() {
-    lastRolledBack_ = 0;
-    if (rollbackFrom_ < next_) {
-        Resimulation unseen;
-        loadState(*ring_[rollbackFrom_ % ring_.size()]);
-        for (std::uint32_t u = rollbackFrom_; u < next_; ++u) run(u);
-        lastRolledBack_ = static_cast<int>(next_ - rollbackFrom_);
-    }
-    rollbackFrom_ = UINT32_MAX;
-    run(next_++);
+    InputWords words = k.input;
+    if (!k.known[r]) words[r] = k.usedRemote;
+    return words;
 }
 
 std::vector<std::uint16_t> Rollback::localInputsFrom(std::uint32_t from) const {
@@ -112,13 +103,15 @@ bool Rollback::lookBefore(std::uint32_t u, const std::function<void()>& look) {
         look();
         return true;
     }
-    saveState(*scratch_);
-    loadState(*ring_[u % ring_.size()]);
+    game_.save(scratchSlot);
+    game_.load(slotOf(u));
     look();
-    loadState(*scratch_);
+    game_.load(scratchSlot);
     return true;
 }
 
-bool Rollback::confirmedHashBefore(std::uint32_t u, std::uint64_t& hash) {
-    return lookBefore(u, [&] { hash = stateHash(); });
+std::optional<std::uint64_t> Rollback::confirmedHashBefore(std::uint32_t u) {
+    std::optional<std::uint64_t> hash;
+    lookBefore(u, [&] { hash = game_.hash(); });
+    return hash;
 }

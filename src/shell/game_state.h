@@ -170,6 +170,29 @@ template <class V> void reflect(V& v, JoyInfo& j) {
     v("buttons", j.buttons);
 }
 
+// The player's own settings, the configuration's: each visited with its name and a
+// pointer to its field. A joiner takes them back after a session played with the host's.
+template <class Visit> void eachPlayerSetting(Visit&& visit) {
+    visit("difficulty", &GameState::difficulty);
+    visit("roundTimeSetting", &GameState::roundTimeSetting);
+    visit("roundsSetting", &GameState::roundsSetting);
+    visit("damageLevel", &GameState::damageLevel);
+    visit("controlMode", &GameState::controlMode);
+    visit("musicVolume", &GameState::musicVolume);
+    visit("soundVolume", &GameState::soundVolume);
+    visit("thirdVolume", &GameState::thirdVolume);
+    visit("outlinesOn", &GameState::outlinesOn);
+    visit("flashOn", &GameState::flashOn);
+    visit("showCredits", &GameState::showCredits);
+    visit("joy1ButtonMap", &GameState::joy1ButtonMap);
+    visit("joy2ButtonMap", &GameState::joy2ButtonMap);
+    visit("keyBindings", &GameState::keyBindings);
+}
+
+inline void copyPlayerSettings(GameState& to, const GameState& from) {
+    eachPlayerSetting([&](const char*, auto field) { to.*field = from.*field; });
+}
+
 // Every field but the fighters and the object pool, which the dump writes as arrays of
 // their own.
 template <class V> void reflect(V& v, GameState& s) {
@@ -193,20 +216,7 @@ template <class V> void reflect(V& v, GameState& s) {
     v("errorLine2", s.errorLine2);
     v("errorLine3", s.errorLine3);
     v("errorLine4", s.errorLine4);
-    v("difficulty", s.difficulty);
-    v("roundTimeSetting", s.roundTimeSetting);
-    v("roundsSetting", s.roundsSetting);
-    v("damageLevel", s.damageLevel);
-    v("controlMode", s.controlMode);
-    v("musicVolume", s.musicVolume);
-    v("soundVolume", s.soundVolume);
-    v("thirdVolume", s.thirdVolume);
-    v("outlinesOn", s.outlinesOn);
-    v("flashOn", s.flashOn);
-    v("showCredits", s.showCredits);
-    v("joy1ButtonMap", s.joy1ButtonMap);
-    v("joy2ButtonMap", s.joy2ButtonMap);
-    v("keyBindings", s.keyBindings);
+    eachPlayerSetting([&](const char* name, auto field) { v(name, s.*field); });
     v("gameMode", s.gameMode);
     v("arena", s.arena);
     v("arenaModelsLoaded", s.arenaModelsLoaded);

@@ -1,7 +1,9 @@
 // Online play between two processes on 127.0.0.1: scripted matches through a bad line
-// agree on every traced hash and write the same replay; a killed or frozen peer ends the
-// other side's session in time; a hello that differs is refused on both sides; packets
-// that do not read are dropped and counted, and a third peer is not let in.
+// agree on every traced hash and write the same replay; a peer stopped for a moment
+// interrupts the link, which resumes; a killed or frozen peer ends the other side's
+// session in time; a hello that differs is refused on both sides; packets that do not
+// read or come out of their phase are dropped and counted by why, and a third peer is not
+// let in.
 #include <gtest/gtest.h>
 
 #include <netinet/in.h>
@@ -12,6 +14,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <sstream>
 #include <string>
@@ -50,13 +53,17 @@ std::string playerScript(int from, int ticks, bool host) {
     return s.str();
 }
 
+// The trace's session lines both sides share: the link's interruptions are each side's
+// own.
 std::vector<std::string> netLines(const std::string& out) {
     std::vector<std::string> lines;
     std::istringstream in(out);
     std::string line;
     while (std::getline(in, line)) {
         const auto at = line.find(" net ");
-        if (at != std::string::npos) lines.push_back(line.substr(at + 1));
+        if (at == std::string::npos) continue;
+        const std::string what = line.substr(at + 1);
+        if (what != "net interrupted" && what != "net resumed") lines.push_back(what);
     }
     return lines;
 }
@@ -70,8 +77,10 @@ struct Pair {
     GameRun host, joiner;
 };
 
+// `meanwhile` runs once both have started.
 Pair playPair(const std::string& dir, std::uint16_t port, int ticks, const std::string& netSim,
-              int inputDelay) {
+              int inputDelay,
+              const std::function<void(BackgroundGame&, BackgroundGame&)>& meanwhile = {}) {
     const std::string hostScript = dir + "/host.txt", joinScript = dir + "/join.txt";
     std::ofstream(hostScript) << hostStartup << playerScript(20, ticks, true);
     std::ofstream(joinScript) << playerScript(10, ticks, false);
@@ -83,6 +92,7 @@ Pair playPair(const std::string& dir, std::uint16_t port, int ticks, const std::
     usleep(300 * 1000);
     BackgroundGame joiner("--join 127.0.0.1:" + std::to_string(port) + common + "--script " +
                           joinScript + " --record " + dir + "/join.tvr");
+    if (meanwhile) meanwhile(host, joiner);
     const int limitMs = ticks * 25 + 30000;
     Pair p;
     p.joiner = joiner.finish(limitMs);
@@ -127,8 +137,26 @@ TEST(OnlinePlay, TwoSidesThroughADuplicatingReorderingLineWithNoDelayAgree) {
     expectAgreement(dir, p, ticks);
 }
 
-// A peer that dies or stops answering mid-match: the other side says "CONEXÃO PERDIDA"
-// and ends within six seconds.
+// A joiner stopped for a second and a half mid-match: the host's link is interrupted,
+// then resumes, and the session goes on to agree to its end.
+TEST(OnlinePlay, APeerStoppedForAMomentInterruptsTheLinkWhichResumes) {
+    const std::string dir = scratchDir("online-resume");
+    const int ticks = 500;
+    const Pair p = playPair(dir, testPort(4), ticks, "delay=20", 2,
+                            [](BackgroundGame& host, BackgroundGame& joiner) {
+                                if (!host.waitForOutput(" net 100 ", 20000)) return;
+                                joiner.signal(SIGSTOP);
+                                usleep(1500 * 1000);
+                                joiner.signal(SIGCONT);
+                            });
+    expectAgreement(dir, p, ticks);
+    const auto interrupted = p.host.out.find(" net interrupted\n");
+    ASSERT_NE(interrupted, std::string::npos) << p.host.out;
+    EXPECT_NE(p.host.out.find(" net resumed\n", interrupted), std::string::npos) << p.host.out;
+}
+
+// A peer that dies or stops answering mid-match: the other side's link is interrupted,
+// then it says "CONEXÃO PERDIDA" and ends within six seconds.
 TEST(OnlinePlay, APeerKilledOrFrozenMidMatchEndsTheOtherSideWithinSixSeconds) {
     for (int sig : {SIGKILL, SIGSTOP}) {
         SCOPED_TRACE(sig == SIGKILL ? "killed" : "frozen");
@@ -150,6 +178,8 @@ TEST(OnlinePlay, APeerKilledOrFrozenMidMatchEndsTheOtherSideWithinSixSeconds) {
         const GameRun end = host.finish(3000);
         EXPECT_EQ(end.status, 1);
         EXPECT_NE(end.err.find("CONEXÃO PERDIDA"), std::string::npos) << end.err;
+        const auto interrupted = end.out.find(" net interrupted\n");
+        EXPECT_LT(interrupted, end.out.find(" net end lost")) << end.out;
     }
 }
 
@@ -308,49 +338,66 @@ TEST(OnlinePlay, JunkPacketsAreDroppedAndCountedAndNoThirdPeerGetsIn) {
     third.await(PacketKind::Bye, 1500);
     EXPECT_FALSE(third.link.connected()) << "one session per process";
 
-    // The host still plays: our inputs let it run on, then we leave.
+    // The host still plays: our inputs let it run on. A hello in play reads whole but
+    // comes out of its phase. Then we leave.
     EXPECT_TRUE(sendInputsUntil(joiner, 40, PacketKind::Hash));
+    joiner.link.send(NetChannel::Control, encodePacket(ourHello()));
     NetPacket bye;
     bye.kind = PacketKind::Bye;
-    bye.text = "quit";
+    bye.reason = ByeReason::Quit;
     joiner.link.send(NetChannel::Control, encodePacket(bye));
     joiner.await(PacketKind::Refuse, 500);
     const GameRun end = host.finish(5000);
     EXPECT_EQ(end.status, 0) << end.err;
     EXPECT_NE(end.out.find("net end peer-quit"), std::string::npos) << end.out;
-    EXPECT_NE(end.out.find("dropped 10 packets"), std::string::npos) << end.out;
+    EXPECT_NE(end.out.find("dropped 11 packets (6 short, 4 unknown kind, 1 out of phase)"),
+              std::string::npos)
+        << end.out;
 }
 
 // Hashes that differ stop the session on both sides; the host keeps its replay and the
-// state of the tick whose hashes differ, and names them.
+// state of the tick whose hashes differ, and names them, or says why the state could not
+// be written.
 TEST(OnlinePlay, AHashThatDiffersStopsTheSessionAndKeepsTheReplayAndTheState) {
-    const std::string dir = scratchDir("online-desync");
-    std::ofstream(dir + "/host.txt") << hostStartup;
-    const std::uint16_t port = testPort(3) + 2;
-    BackgroundGame host("--host " + std::to_string(port) + " --headless --trace --record " + dir +
-                        "/host.tvr --script " + dir + "/host.txt");
-    usleep(300 * 1000);
-    FakePeer joiner;
-    joinAsTheGame(joiner, port);
-    if (HasFatalFailure()) return;
-    ASSERT_TRUE(sendInputsUntil(joiner, 60, PacketKind::Hash)) << host.out();
-    NetPacket wrong = *joiner.find(PacketKind::Hash);
-    EXPECT_EQ(wrong.tick, 40u);
-    wrong.hash ^= 1;
-    joiner.link.send(NetChannel::Control, encodePacket(wrong));
-    ASSERT_TRUE(joiner.await(PacketKind::Bye, 5000));
-    EXPECT_EQ(joiner.find(PacketKind::Bye)->text, "desync");
+    for (const bool dumpBlocked : {false, true}) {
+        SCOPED_TRACE(dumpBlocked ? "a folder where the state goes" : "the state written");
+        const std::string dir = scratchDir(dumpBlocked ? "online-desync-blocked" : "online-desync");
+        std::ofstream(dir + "/host.txt") << hostStartup;
+        const std::string dump = dir + "/host.tvr.desync-40.json";
+        if (dumpBlocked) std::filesystem::create_directory(dump);
+        const std::uint16_t port = testPort(3) + 2;
+        BackgroundGame host("--host " + std::to_string(port) + " --headless --trace --record " +
+                            dir + "/host.tvr --script " + dir + "/host.txt");
+        usleep(300 * 1000);
+        FakePeer joiner;
+        joinAsTheGame(joiner, port);
+        if (HasFatalFailure()) return;
+        ASSERT_TRUE(sendInputsUntil(joiner, 60, PacketKind::Hash)) << host.out();
+        NetPacket wrong = *joiner.find(PacketKind::Hash);
+        EXPECT_EQ(wrong.tick, 40u);
+        wrong.hash ^= 1;
+        joiner.link.send(NetChannel::Control, encodePacket(wrong));
+        ASSERT_TRUE(joiner.await(PacketKind::Bye, 5000));
+        EXPECT_EQ(joiner.find(PacketKind::Bye)->reason, ByeReason::Desync);
 
-    const GameRun end = host.finish(5000);
-    EXPECT_EQ(end.status, 1);
-    EXPECT_NE(end.out.find("net end desync"), std::string::npos) << end.out;
-    const std::string dump = dir + "/host.tvr.desync-40.json";
-    EXPECT_NE(end.err.find(dump), std::string::npos) << end.err;
-    EXPECT_NE(end.err.find(dir + "/host.tvr\n"), std::string::npos) << end.err;
-    ASSERT_TRUE(std::filesystem::exists(dump));
-    EXPECT_EQ(readJson(dump)["tick"], 40);
-    const GameRun replay = runGame("--headless --replay " + dir + "/host.tvr");
-    EXPECT_EQ(replay.status, 0) << replay.out << replay.err;
+        const GameRun end = host.finish(5000);
+        EXPECT_EQ(end.status, 1);
+        EXPECT_NE(end.out.find("net end desync"), std::string::npos) << end.out;
+        EXPECT_NE(end.err.find("  replay: " + dir + "/host.tvr\n"), std::string::npos) << end.err;
+        if (dumpBlocked) {
+            EXPECT_EQ(end.err.find("  state:"), std::string::npos) << end.err;
+            EXPECT_NE(end.err.find("the state of session tick 40 was not kept: cannot write " +
+                                   dump + ": Is a directory"),
+                      std::string::npos)
+                << end.err;
+        } else {
+            EXPECT_NE(end.err.find("  state:  " + dump + "\n"), std::string::npos) << end.err;
+            ASSERT_TRUE(std::filesystem::exists(dump));
+            EXPECT_EQ(readJson(dump)["tick"], 40);
+        }
+        const GameRun replay = runGame("--headless --replay " + dir + "/host.tvr");
+        EXPECT_EQ(replay.status, 0) << replay.out << replay.err;
+    }
 }
 
 // Before the start each side shows its own screen, on the frames --shot counts from the

@@ -47,10 +47,19 @@ TEST(NetPackets, EachKindReadsBackAsWritten) {
     EXPECT_EQ(back.tick, 4000u);
     EXPECT_EQ(back.hash, ~0ull);
 
-    NetPacket bye;
-    bye.kind = PacketKind::Bye;
-    bye.text = "SAIR DO JOGO";
-    EXPECT_EQ(roundTrip(bye).text, "SAIR DO JOGO");
+    NetPacket refuse;
+    refuse.kind = PacketKind::Refuse;
+    refuse.text = "VERSÃO DO JOGO 2.1 CONTRA 2.2";
+    EXPECT_EQ(roundTrip(refuse).text, refuse.text);
+
+    for (ByeReason reason :
+         {ByeReason::Done, ByeReason::Quit, ByeReason::Desync, ByeReason::Title}) {
+        NetPacket bye;
+        bye.kind = PacketKind::Bye;
+        bye.reason = reason;
+        EXPECT_EQ(encodePacket(bye).size(), 2u);
+        EXPECT_EQ(roundTrip(bye).reason, reason);
+    }
 }
 
 TEST(NetPackets, RefusesWhatDoesNotReadWhole) {
@@ -78,8 +87,12 @@ TEST(NetPackets, RefusesWhatDoesNotReadWhole) {
         {"too many inputs", with([](auto& b) { b[10] = 200; }), PacketFault::BadValue},
         {"unknown input bits", with([](auto& b) { b[12] = 0x80; }), PacketFault::BadValue},
         {"a byte left over", with([](auto& b) { b.push_back(0); }), PacketFault::Trailing},
-        {"text longer than allowed", {5, 255, 'A'}, PacketFault::BadValue},
-        {"text cut short", {5, 10, 'A', 'B'}, PacketFault::Short},
+        {"text longer than allowed", {2, 255, 'A'}, PacketFault::BadValue},
+        {"text cut short", {2, 10, 'A', 'B'}, PacketFault::Short},
+        {"a bye without its reason", {5}, PacketFault::Short},
+        {"a bye of reason zero", {5, 0}, PacketFault::BadValue},
+        {"a bye of an unknown reason", {5, 5}, PacketFault::BadValue},
+        {"a bye with words after its reason", {5, 2, 'Q'}, PacketFault::Trailing},
         {"hash cut short", {4, 1, 0, 0, 0, 9}, PacketFault::Short},
     };
     for (const Case& c : cases) {
@@ -106,6 +119,14 @@ TEST(NetPackets, AStartCarriesTheSettingsAndAStateThatAgreesWithThem) {
     start.settings = {2, 1, 2, 2, 2, 3, 1, 12345};
     start.inputDelay = 2;
     start.start = state;
+    // The bytes the start has always begun with: kind, seven settings, seed, input delay.
+    const std::vector<std::uint8_t> wire = encodePacket(start);
+    EXPECT_EQ(std::vector<std::uint8_t>(wire.begin(), wire.begin() + 13),
+              (std::vector<std::uint8_t>{6, 2, 1, 2, 2, 2, 3, 1, 0x39, 0x30, 0, 0, 2}));
+    const GameState before = gs;
+    gs = g;
+    EXPECT_TRUE(currentMatchSettings() == start.settings);
+    gs = before;
     const NetPacket back = roundTrip(start);
     ASSERT_TRUE(back.start);
     EXPECT_EQ(back.start->game.sceneName, "VS-APRESENTACAO");
