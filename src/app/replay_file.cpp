@@ -11,23 +11,12 @@
 #include "app/startup.h"
 #include "app/state_packing.h"
 #include "platform/game_folders.h"
+#include "shell/hash64.h"
 
 namespace {
 
 constexpr char magic[8] = {'T', 'O', 'R', 'V', 'E', 'L', 'R', 'P'};
 constexpr std::size_t checksumSize = 8;
-
-struct Fnv {
-    std::uint64_t h = 1469598103934665603ull;
-    void bytes(const void* p, std::size_t n) {
-        const auto* b = static_cast<const std::uint8_t*>(p);
-        for (std::size_t i = 0; i < n; ++i) {
-            h ^= b[i];
-            h *= 1099511628211ull;
-        }
-    }
-    template <class T> void value(const T& v) { bytes(&v, sizeof v); }
-};
 
 // Joystick flags, two bits each: not read, read the same as its last stored reading, or a
 // new reading follows.
@@ -166,19 +155,22 @@ std::uint64_t readChecksum(const std::uint8_t* p) {
 // The state's layout: every field's name, size and place, so that a replay from a build
 // whose state is laid out differently is refused rather than misread.
 struct LayoutHasher {
-    Fnv& fnv;
+    Hash64& hash;
     const std::uint8_t* base;
     template <class T> void operator()(const char* name, T& v) {
-        fnv.bytes(name, std::strlen(name));
-        fnv.value(sizeof v);
-        fnv.value(static_cast<std::uint64_t>(reinterpret_cast<const std::uint8_t*>(&v) - base));
+        const std::uint64_t size = sizeof v;
+        const auto place =
+            static_cast<std::uint64_t>(reinterpret_cast<const std::uint8_t*>(&v) - base);
+        hash.bytes(name, std::strlen(name));
+        hash.bytes(&size, sizeof size);
+        hash.bytes(&place, sizeof place);
         inner(v);
     }
     template <class T> void inner(T& v) {
         if constexpr (IsSequence<T>::value) {
             inner(*v.begin());
         } else if constexpr (!std::is_arithmetic_v<T> && !IsFixedString<T>::value) {
-            LayoutHasher nested{fnv, reinterpret_cast<const std::uint8_t*>(&v)};
+            LayoutHasher nested{hash, reinterpret_cast<const std::uint8_t*>(&v)};
             reflect(nested, v);
         }
     }
@@ -186,7 +178,7 @@ struct LayoutHasher {
 
 // A file's bytes, 8 at a time, with its length; a file that cannot be read counts as
 // empty.
-void hashFile(Fnv& fnv, const std::filesystem::path& path) {
+void hashFile(Hash64& hash, const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     std::vector<char> chunk(1 << 20);
     std::uint64_t length = 0;
@@ -198,24 +190,23 @@ void hashFile(Fnv& fnv, const std::filesystem::path& path) {
         for (; i + 8 <= n; i += 8) {
             std::uint64_t w = 0;
             std::memcpy(&w, chunk.data() + i, 8);
-            fnv.h = (fnv.h ^ w) * 0x9E3779B97F4A7C15ull;
-            fnv.h ^= fnv.h >> 32;
+            hash.word(w);
         }
-        fnv.bytes(chunk.data() + i, n - i);
+        hash.bytes(chunk.data() + i, n - i);
     }
-    fnv.value(length);
+    hash.bytes(&length, sizeof length);
 }
 
 // Each file by its name under the run folder ("Sons/x.wav") and its bytes.
-void hashDataFolder(Fnv& fnv, const std::filesystem::path& runDir, const std::string& folder) {
+void hashDataFolder(Hash64& hash, const std::filesystem::path& runDir, const std::string& folder) {
     std::error_code ec;
     std::vector<std::string> names;
     for (const auto& e : std::filesystem::directory_iterator(runDir / folder, ec))
         if (e.is_regular_file(ec)) names.push_back(folder + "/" + e.path().filename().string());
     std::sort(names.begin(), names.end());
     for (const std::string& name : names) {
-        fnv.bytes(name.data(), name.size());
-        hashFile(fnv, runDir / name);
+        hash.bytes(name.data(), name.size());
+        hashFile(hash, runDir / name);
     }
 }
 
@@ -342,7 +333,7 @@ bool ReplayWriter::close(std::string& error) {
     f.seekp(static_cast<std::streamoff>(countAt_));
     f.write(reinterpret_cast<const char*>(count.bytes.data()), 4);
     f.seekg(0);
-    Fnv sum;
+    Hash64 sum;
     std::vector<char> chunk(1 << 16);
     while (ok && f.read(chunk.data(), static_cast<std::streamsize>(chunk.size())).gcount() > 0) {
         sum.bytes(chunk.data(), static_cast<std::size_t>(f.gcount()));
@@ -378,7 +369,7 @@ void ReplayWriter::discard() {
 void sealReplay(std::vector<std::uint8_t>& bytes) {
     if (bytes.size() < checksumSize) return;
     const std::size_t end = bytes.size() - checksumSize;
-    Fnv sum;
+    Hash64 sum;
     sum.bytes(bytes.data(), end);
     for (std::size_t i = 0; i < checksumSize; ++i)
         bytes[end + i] = static_cast<std::uint8_t>(sum.h >> (8 * i));
@@ -412,7 +403,7 @@ bool decodeReplay(const std::uint8_t* data, std::size_t size, Replay& out, std::
         error = "truncated (the file ends in its header)";
         return false;
     }
-    Fnv sum;
+    Hash64 sum;
     sum.bytes(data, bodyEnd);
     if (sum.h != readChecksum(data + bodyEnd)) {
         error = "damaged (its checksum does not match)";
@@ -434,18 +425,18 @@ std::string thisGameVersion() {
 }
 
 std::uint64_t gameContentHash(const std::string& runDir, const std::string& program) {
-    Fnv fnv;
+    Hash64 hash;
     static SavedState layout;
-    LayoutHasher fields{fnv, reinterpret_cast<const std::uint8_t*>(&layout)};
+    LayoutHasher fields{hash, reinterpret_cast<const std::uint8_t*>(&layout)};
     fields("game", layout.game);
     fields("fighters", layout.game.fighters);
     fields("objectPool", layout.game.objectPool);
     fields("keys", layout.keys);
     for (const char* folder : {"Personagens", "Cenarios", "Posicoes", "Sons", "Musicas"})
-        hashDataFolder(fnv, runDir.empty() ? "." : runDir, folder);
+        hashDataFolder(hash, runDir.empty() ? "." : runDir, folder);
     // The program itself: another build may play the same input another way.
-    hashFile(fnv, program);
-    return fnv.h;
+    hashFile(hash, program);
+    return hash.h;
 }
 
 std::uint64_t thisGameContentHash() {
@@ -530,9 +521,9 @@ bool ReplayReader::more() {
     file_.read(reinterpret_cast<char*>(window_.data() + old), static_cast<std::streamsize>(n));
     const auto got = static_cast<std::size_t>(file_.gcount());
     window_.resize(old + got);
-    Fnv fnv{sum_};
-    fnv.bytes(window_.data() + old, got);
-    sum_ = fnv.h;
+    Hash64 sum{sum_};
+    sum.bytes(window_.data() + old, got);
+    sum_ = sum.h;
     bodyLeft_ = got == n ? bodyLeft_ - n : 0;
     return got > 0;
 }
@@ -548,7 +539,7 @@ bool ReplayReader::pass(bool checking, std::string& error) {
     window_.clear();
     at_ = 0;
     bodyLeft_ = bodyEnd_;
-    sum_ = Fnv{}.h;
+    sum_ = Hash64{}.h;
     char head[sizeof magic] = {};
     if (!decode([&](ByteReader& r) { return r.take(head, sizeof head); }) ||
         std::memcmp(head, magic, sizeof magic) != 0) {
