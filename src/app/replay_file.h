@@ -82,14 +82,8 @@ void sealReplay(std::vector<std::uint8_t>& bytes);
 // format this game does not read). Never reads past the data.
 bool decodeReplay(const std::uint8_t* data, std::size_t size, Replay& out, std::string& error);
 
-// The game and content a replay must have been recorded with: the version, and a hash of
-// the data folders, the state's layout and the program itself (a replay from another
-// build is refused rather than played to a desync).
-std::string thisGameVersion();
-std::uint64_t thisGameContentHash();
-// The same for the game run from `runDir` as `program` (a test speaking for the game).
-std::uint64_t gameContentHash(const std::string& runDir, const std::string& program);
-// False with the reason when the replay was made by another version or with other content.
+// False with the reason when the replay was made by another version or with other content
+// (build_identity.h).
 bool replayFitsThisGame(const Replay& replay, std::string& error);
 
 bool writeReplayFile(const std::string& path, const Replay& replay, std::string& error);

@@ -10,6 +10,7 @@
 #include <set>
 #include <unistd.h>
 
+#include "app/build_identity.h"
 #include "app/frame.h"
 #include "app/match_recording.h"
 #include "app/net_packets.h"
