@@ -3,15 +3,14 @@
 #pragma once
 
 #include "app/command_line.h"
-#include "app/replay_file.h"
+#include "app/replay_reader.h"
 
-// Plays a replay tick by tick through the same input path a keyboard feeds, from a
-// replay in memory or one read from its file as it plays.
+// Plays a replay tick by tick through the same input path a keyboard feeds, read from its
+// file (or from memory) as it plays.
 class ReplayPlayer {
   public:
     // Sets up what the start state stands on (the display and loaded arenas of the
     // recorded run) and loads it.
-    explicit ReplayPlayer(const Replay& replay);
     explicit ReplayPlayer(ReplayReader& reader);
     bool done() const { return next_ >= count_; }
     // The recorded run's number of the next tick.
@@ -21,12 +20,10 @@ class ReplayPlayer {
     bool step();
 
   private:
-    const Replay* replay_ = nullptr;
     ReplayReader* reader_ = nullptr;
     std::size_t count_ = 0;
     long long firstTick_ = 1;
     std::size_t next_ = 0;
-    std::size_t nextHash_ = 0;
 };
 
 // The exit status: 0 played (and every stored hash matched), 1 a desync or an output

@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/replay_file.h"
+#include "app/replay_reader.h"
+#include "app/replay_writer.h"
 
 namespace {
 
