@@ -62,7 +62,8 @@ std::string fileHolding(const std::uint8_t* data, std::size_t size) {
     static std::FILE* file = std::tmpfile();
     if (!file || ftruncate(fileno(file), 0) != 0) std::abort();
     std::rewind(file);
-    if (std::fwrite(data, 1, size, file) != size || std::fflush(file) != 0) std::abort();
+    if ((size > 0 && std::fwrite(data, 1, size, file) != size) || std::fflush(file) != 0)
+        std::abort();
     return "/proc/self/fd/" + std::to_string(fileno(file));
 }
 
