@@ -1,6 +1,6 @@
 #include "app/net_hello.h"
 
-#include "app/replay_file.h"
+#include "app/build_identity.h"
 
 NetPacket ourHello() {
     NetPacket p;

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "app/build_identity.h"
 #include "shell/state_dump.h"
 
 bool ReplayRecorder::begin(long long firstTick, const std::string& path, std::string& error) {

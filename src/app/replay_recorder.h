@@ -7,7 +7,7 @@
 #include <functional>
 #include <optional>
 
-#include "app/replay_file.h"
+#include "app/replay_writer.h"
 
 class ReplayRecorder {
   public:

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/frame.h"
+#include "app/replay_reader.h"
 #include "app/startup.h"
 #include "app/tick_loop.h"
 #include "assets/arena_assets.h"
@@ -30,30 +31,18 @@ void prepareFor(const SavedState& start) {
 
 } // namespace
 
-ReplayPlayer::ReplayPlayer(const Replay& replay)
-    : replay_(&replay), count_(replay.ticks.size()), firstTick_(replay.firstTick) {
-    prepareFor(*replay.start);
-}
-
 ReplayPlayer::ReplayPlayer(ReplayReader& reader)
     : reader_(&reader), count_(reader.tickCount()), firstTick_(reader.head().firstTick) {
     prepareFor(*reader.head().start);
 }
 
 bool ReplayPlayer::step() {
-    const std::size_t i = next_++;
-    if (reader_) {
-        TickInput input;
-        std::optional<std::uint64_t> hash;
-        if (!reader_->next(input, hash)) return false;
-        advanceReplayedTick(input);
-        return !hash || *hash == stateHash();
-    }
-    const Replay& replay = *replay_;
-    advanceReplayedTick(replay.ticks[i]);
-    while (nextHash_ < replay.hashes.size() && replay.hashes[nextHash_].index < i) ++nextHash_;
-    return nextHash_ >= replay.hashes.size() || replay.hashes[nextHash_].index != i ||
-           replay.hashes[nextHash_].hash == stateHash();
+    ++next_;
+    TickInput input;
+    std::optional<std::uint64_t> hash;
+    if (!reader_->next(input, hash)) return false;
+    advanceReplayedTick(input);
+    return !hash || *hash == stateHash();
 }
 
 std::unique_ptr<ReplayReader> openReplay(const CommandLine& options) {

@@ -6,15 +6,14 @@
 
 #include "app/command_line.h"
 #include "app/play_mode.h"
-#include "app/replay_file.h"
+#include "app/replay_reader.h"
 
-// Plays a replay tick by tick through the same input path a keyboard feeds, from a
-// replay in memory or one read from its file as it plays.
+// Plays a replay tick by tick through the same input path a keyboard feeds, read from its
+// file (or from memory) as it plays.
 class ReplayPlayer {
   public:
     // Sets up what the start state stands on (the display and loaded arenas of the
     // recorded run) and loads it.
-    explicit ReplayPlayer(const Replay& replay);
     explicit ReplayPlayer(ReplayReader& reader);
     bool done() const { return next_ >= count_; }
     // The recorded run's number of the next tick.
@@ -24,12 +23,10 @@ class ReplayPlayer {
     bool step();
 
   private:
-    const Replay* replay_ = nullptr;
     ReplayReader* reader_ = nullptr;
     std::size_t count_ = 0;
     long long firstTick_ = 1;
     std::size_t next_ = 0;
-    std::size_t nextHash_ = 0;
 };
 
 // A replay as a mode of the loop. In a window: PAUSE pauses, SPACE steps one tick, 4

@@ -6,6 +6,7 @@
 #include <type_traits>
 
 #include "shell/game_state.h"
+#include "shell/hash64.h"
 
 namespace {
 
@@ -40,13 +41,9 @@ template <class T> Json toJson(T& v) {
 // Every field's value mixed in as one 64-bit word (a text: its length, then its bytes);
 // -0.0 hashes as 0.0 so equal numbers hash alike.
 struct Hasher {
-    std::uint64_t h = 1469598103934665603ull;
+    Hash64 hash;
 
-    void word(std::uint64_t x) {
-        h ^= x;
-        h *= 0x9E3779B97F4A7C15ull;
-        h ^= h >> 32;
-    }
+    void word(std::uint64_t x) { hash.word(x); }
     template <class T> void value(T& v) {
         if constexpr (std::is_floating_point_v<T>) {
             const double d = v == 0 ? 0.0 : static_cast<double>(v);
@@ -83,7 +80,7 @@ std::uint64_t stateHash() {
     hasher.value(gs.fighters);
     hasher.value(gs.objectPool);
     hasher.value(gs.rngState);
-    return hasher.h;
+    return hasher.hash.h;
 }
 
 std::string stateDumpJson(long long tick) {

@@ -20,9 +20,9 @@
 #include <string>
 #include <vector>
 
+#include "app/build_identity.h"
 #include "app/net_hello.h"
 #include "app/net_packets.h"
-#include "app/replay_file.h"
 #include "game_runner.h"
 #include "platform/net.h"
 

@@ -1,22 +1,27 @@
 // Replay files: what is written reads back the same; a file that is not a good replay is
-// refused with what is wrong and never read past its end; an input changed in a good
-// file is caught by the first stored hash after it.
+// refused with what is wrong, in the same words from memory and from a file in chunks of
+// any size, and never read past its end; an input changed in a good file is caught by the
+// first stored hash after it.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <set>
 #include <unistd.h>
 
+#include "app/build_identity.h"
 #include "app/frame.h"
 #include "app/match_recording.h"
 #include "app/net_packets.h"
-#include "app/replay_file.h"
+#include "app/replay_reader.h"
 #include "app/replay_recorder.h"
 #include "app/replay_run.h"
 #include "app/replay_store.h"
+#include "app/replay_writer.h"
 #include "app/tick_input.h"
 #include "battle_support.h"
 #include "platform/keys.h"
@@ -36,6 +41,36 @@ TickInput inputOfTick(int t) {
     if (t % 50 == 25) in.keys.push_back({'X', 1});
     if (t % 50 == 27) in.keys.push_back({'X', 0});
     return in;
+}
+
+// The reader's ticks, read one at a time, are the replay's ticks and hashes.
+void expectTicks(ReplayReader& reader, const Replay& replay) {
+    ASSERT_EQ(reader.tickCount(), replay.ticks.size());
+    std::size_t nextHash = 0;
+    TickInput in;
+    std::optional<std::uint64_t> hash;
+    for (std::size_t t = 0; t < replay.ticks.size(); ++t) {
+        ASSERT_TRUE(reader.next(in, hash)) << t;
+        const TickInput& want = replay.ticks[t];
+        ASSERT_EQ(in.keys.size(), want.keys.size()) << t;
+        for (std::size_t k = 0; k < in.keys.size(); ++k) {
+            EXPECT_EQ(in.keys[k].vk, want.keys[k].vk) << t;
+            EXPECT_EQ(in.keys[k].down, want.keys[k].down) << t;
+        }
+        for (std::size_t j = 0; j < 2; ++j) {
+            EXPECT_EQ(in.joys[j].taken, want.joys[j].taken) << t;
+            EXPECT_EQ(in.joys[j].info.x, want.joys[j].info.x) << t;
+            EXPECT_EQ(in.joys[j].info.buttons, want.joys[j].info.buttons) << t;
+        }
+        EXPECT_EQ(in.session, want.session) << t;
+        EXPECT_EQ(in.words, want.words) << t;
+        const bool stored = nextHash < replay.hashes.size() && replay.hashes[nextHash].index == t;
+        ASSERT_EQ(hash.has_value(), stored) << t;
+        if (stored) {
+            EXPECT_EQ(*hash, replay.hashes[nextHash++].hash) << t;
+        }
+    }
+    EXPECT_FALSE(reader.next(in, hash)) << "past the last tick";
 }
 
 // A recording streamed into a scratch file as it plays, and the file read back.
@@ -71,27 +106,7 @@ struct RecordingToFile {
         std::string error;
         ASSERT_TRUE(reader.open(path, error)) << error;
         EXPECT_EQ(reader.head().firstTick, replay.firstTick);
-        ASSERT_EQ(reader.tickCount(), replay.ticks.size());
-        std::size_t nextHash = 0;
-        TickInput in;
-        std::optional<std::uint64_t> hash;
-        for (std::size_t t = 0; t < replay.ticks.size(); ++t) {
-            ASSERT_TRUE(reader.next(in, hash)) << t;
-            const TickInput& want = replay.ticks[t];
-            ASSERT_EQ(in.keys.size(), want.keys.size()) << t;
-            for (std::size_t k = 0; k < in.keys.size(); ++k)
-                EXPECT_EQ(in.keys[k].vk, want.keys[k].vk) << t;
-            for (std::size_t j = 0; j < 2; ++j)
-                EXPECT_EQ(in.joys[j].info.buttons, want.joys[j].info.buttons) << t;
-            EXPECT_EQ(in.words, want.words) << t;
-            const bool stored =
-                nextHash < replay.hashes.size() && replay.hashes[nextHash].index == t;
-            ASSERT_EQ(hash.has_value(), stored) << t;
-            if (stored) {
-                EXPECT_EQ(*hash, replay.hashes[nextHash++].hash) << t;
-            }
-        }
-        EXPECT_FALSE(reader.next(in, hash)) << "past the last tick";
+        expectTicks(reader, replay);
     }
 };
 
@@ -113,15 +128,56 @@ Replay recordBattle(int ticks = 200) {
     return recording.finish();
 }
 
-// The replay played headless from its start: 0 when every stored hash matched, else the
-// tick of the first that did not.
+// The replay played headless from its start, read from its bytes as --replay reads its
+// file: 0 when every stored hash matched, else the tick of the first that did not.
 long long firstDesync(const Replay& replay) {
-    ReplayPlayer player(replay);
+    const std::vector<std::uint8_t> bytes = encodeReplay(replay);
+    ReplayReader reader;
+    std::string error;
+    EXPECT_TRUE(reader.open(std::make_unique<MemorySource>(bytes.data(), bytes.size()), error))
+        << error;
+    ReplayPlayer player(reader);
     while (!player.done()) {
         const long long tick = player.nextTick();
         if (!player.step()) return tick;
     }
     return 0;
+}
+
+// Bytes written to a scratch file, removed with it.
+struct ScratchFile {
+    const std::string path = (std::filesystem::temp_directory_path() /
+                              ("torvel-unit-" + std::to_string(::getpid()) + "-bytes.tvr"))
+                                 .string();
+    explicit ScratchFile(const std::vector<std::uint8_t>& bytes) {
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
+    }
+    ~ScratchFile() { std::filesystem::remove(path); }
+};
+
+// The message each way of reading refuses `bytes` with: whole from memory, from a file,
+// and from memory and the file in pieces of a few bytes. All must say the same.
+std::string refusal(const std::vector<std::uint8_t>& bytes, const char* what) {
+    std::string first;
+    Replay r;
+    EXPECT_FALSE(decodeReplay(bytes.data(), bytes.size(), r, first)) << what;
+    const ScratchFile file(bytes);
+    std::string error;
+    EXPECT_FALSE(readReplayFile(file.path, r, error)) << what;
+    EXPECT_EQ(error, first) << what << ", from its file";
+    for (std::size_t piece : {1, 3, 7}) {
+        ReplayReader reader;
+        EXPECT_FALSE(
+            reader.open(std::make_unique<MemorySource>(bytes.data(), bytes.size(), piece), error));
+        EXPECT_EQ(error, first) << what << ", from memory in pieces of " << piece;
+        auto source = std::make_unique<FileSource>(piece);
+        EXPECT_TRUE(source->open(file.path));
+        EXPECT_FALSE(reader.open(std::move(source), error));
+        EXPECT_EQ(error, first) << what << ", from its file in pieces of " << piece;
+    }
+    return first;
 }
 
 } // namespace
@@ -225,39 +281,108 @@ TEST(ReplayFile, RefusesWhatIsNotAGoodReplayWithWhatIsWrong) {
         change(b);
         return b;
     };
+    // The flags of the last tick (the 60th), before its hash and the checksum.
+    const std::size_t lastFlags = good.size() - 8 - 9;
     const Case cases[] = {
         {"empty", {}, "not a replay file"},
         {"another file", {'P', 'K', 3, 4, 0, 0, 0, 0, 0, 0, 0, 0}, "not a replay file"},
         {"wrong magic", with([](auto& b) { b[0] = 'X'; }), "not a replay file"},
-        {"cut in the header", with([](auto& b) { b.resize(9); }), "truncated"},
-        {"cut in the state", with([](auto& b) { b.resize(200); }), "truncated"},
-        {"cut before its end", with([](auto& b) { b.resize(b.size() - 20); }), "truncated"},
-        {"checksum cut off", with([](auto& b) { b.resize(b.size() - 8); }), "truncated"},
-        {"newer format", with([](auto& b) { b[8] = 4; }), "format version 4"},
+        {"cut in the format", with([](auto& b) { b.resize(9); }),
+         "truncated (the file ends in its header)"},
+        {"cut after the format", with([](auto& b) { b.resize(10); }),
+         "truncated (the file ends before its last tick)"},
+        {"cut in the state", with([](auto& b) { b.resize(200); }),
+         "truncated (the file ends before its last tick)"},
+        {"cut before its end", with([](auto& b) { b.resize(b.size() - 20); }),
+         "truncated (the file ends before its last tick)"},
+        {"checksum cut off", with([](auto& b) { b.resize(b.size() - 8); }),
+         "truncated (the file ends before its last tick)"},
+        {"newer format", with([](auto& b) { b[8] = 4; }),
+         "replay format version 4, this game reads version 3"},
         {"a flipped byte", with([](auto& b) { b[b.size() / 2] ^= 0x10; }), "damaged"},
+        {"first tick out of range", with([](auto& b) {
+             b[10 + 1 + b[10] + 8] = 0; // the first tick's low byte: tick 0
+             sealReplay(b);
+         }),
+         "damaged (first tick out of range)"},
         {"bytes after the end", with([](auto& b) {
              b.insert(b.end() - 8, 3, 0);
              sealReplay(b);
          }),
-         "damaged"},
-        {"unknown tick flags", with([](auto& b) {
-             b[b.size() - 8 - 9] = 0xC0; // the flags of the last tick, before its hash
+         "damaged (bytes after the last tick)"},
+        {"other tick flags", with([&](auto& b) {
+             b[lastFlags] = 0xC0; // words follow where the hash was: 4 bytes are left over
              sealReplay(b);
          }),
-         "damaged"},
+         "damaged (bytes after the last tick)"},
+        {"flags of a later format", with([&](auto& b) {
+             b[8] = 1;
+             b[lastFlags] = 0x60;
+             sealReplay(b);
+         }),
+         "damaged (unknown flags at tick 60)"},
+        // What the bytes show is told only once the checksum matches.
+        {"other tick flags, not sealed", with([&](auto& b) { b[lastFlags] = 0xC0; }),
+         "damaged (its checksum does not match)"},
+        {"a changed checksum", with([](auto& b) { b.back() ^= 1; }),
+         "damaged (its checksum does not match)"},
     };
     for (const Case& c : cases) {
-        Replay r;
-        std::string error;
-        EXPECT_FALSE(decodeReplay(c.bytes.data(), c.bytes.size(), r, error)) << c.what;
+        const std::string error = refusal(c.bytes, c.what);
         EXPECT_NE(error.find(c.message), std::string::npos) << c.what << ": " << error;
     }
     // Every shorter file is refused as truncated.
     for (std::size_t n = 10; n < good.size(); n += 7) {
-        Replay r;
-        std::string error;
-        EXPECT_FALSE(decodeReplay(good.data(), n, r, error)) << n;
+        const std::vector<std::uint8_t> cut(good.begin(), good.begin() + n);
+        const std::string error = refusal(cut, "cut");
         EXPECT_NE(error.find("truncated"), std::string::npos) << n << ": " << error;
+    }
+}
+
+// Read whole or in pieces of any size, from memory or from its file, a replay gives the
+// same header, start state, ticks and hashes.
+TEST(ReplayFile, ReadsTheSameInChunksOfAnySize) {
+    const Replay replay = recordBattle(90);
+    const std::vector<std::uint8_t> bytes = encodeReplay(replay);
+    const ScratchFile file(bytes);
+    for (std::size_t piece : {1, 2, 5, 16, 4096}) {
+        std::vector<std::unique_ptr<ByteSource>> sources;
+        sources.push_back(std::make_unique<MemorySource>(bytes.data(), bytes.size(), piece));
+        auto fromFile = std::make_unique<FileSource>(piece);
+        ASSERT_TRUE(fromFile->open(file.path));
+        sources.push_back(std::move(fromFile));
+        for (auto& source : sources) {
+            ReplayReader reader;
+            std::string error;
+            ASSERT_TRUE(reader.open(std::move(source), error)) << piece << ": " << error;
+            EXPECT_EQ(reader.head().gameVersion, replay.gameVersion);
+            EXPECT_EQ(reader.head().contentHash, replay.contentHash);
+            EXPECT_EQ(
+                std::memcmp(reader.head().start.get(), replay.start.get(), sizeof(SavedState)), 0)
+                << piece;
+            expectTicks(reader, replay);
+        }
+    }
+}
+
+// Files written before must still read: the checksum is the FNV-1a step over every byte
+// before it, from the game's own starting value, little-endian.
+TEST(ReplayFile, TheChecksumOfTheSameBytesIsWhatItWasWhenTheyWereWritten) {
+    struct Case {
+        std::string bytes;
+        std::uint64_t sum; // worked out apart from the game
+    } cases[] = {{"", 0x14650fb0739d0383ull},
+                 {"a", 0x44bd8ad473cd9906ull},
+                 {"foobar", 0x88fad7c0a8ff07f2ull},
+                 {"TORVELRP", 0x484372b7ac3fbd75ull}};
+    for (const Case& c : cases) {
+        std::vector<std::uint8_t> bytes(c.bytes.begin(), c.bytes.end());
+        bytes.resize(bytes.size() + 8);
+        sealReplay(bytes);
+        ByteReader r(bytes.data() + c.bytes.size(), 8);
+        std::uint64_t sum = 0;
+        ASSERT_TRUE(r.number(sum));
+        EXPECT_EQ(sum, c.sum) << c.bytes;
     }
 }
 

@@ -6,7 +6,7 @@
 #include <unistd.h>
 
 #include "app/net_packets.h"
-#include "app/replay_file.h"
+#include "app/replay_reader.h"
 #include "app/replay_recorder.h"
 #include "app/replay_run.h"
 #include "battle_support.h"
@@ -43,11 +43,13 @@ TEST(ReplayRecorder, ATickWhoseHashIsNotAtHandIsStoredWithoutOne) {
 
     Replay replay;
     ASSERT_TRUE(readReplayFile(path, replay, error)) << error;
-    std::filesystem::remove(path);
     ASSERT_EQ(replay.ticks.size(), 130u);
     ASSERT_EQ(replay.hashes.size(), 2u);
     EXPECT_EQ(replay.hashes[0].index, 39u);
     EXPECT_EQ(replay.hashes[1].index, 119u);
-    ReplayPlayer player(replay);
+    ReplayReader reader;
+    ASSERT_TRUE(reader.open(path, error)) << error;
+    ReplayPlayer player(reader);
     while (!player.done()) ASSERT_TRUE(player.step()) << player.nextTick();
+    std::filesystem::remove(path);
 }
