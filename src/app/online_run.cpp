@@ -169,9 +169,7 @@ void OnlineMode::playFrame(TickLoop& loop) {
         }
         session.afterFrame(loopNowMs());
     } else {
-        loop.outputs().beforeScreen(waitFrame_);
-        drawWaiting();
-        loop.outputs().afterScreen(waitFrame_++);
+        loop.showScreen(waitFrame_++, [this] { drawWaiting(); });
     }
 
     deadline_ += frameMs + session.frameStretchMs();

@@ -11,7 +11,6 @@
 #include "platform/png_writer.h"
 #include "platform/window.h"
 #include "shell/game_state.h"
-#include "shell/run_mode.h"
 #include "shell/state_dump.h"
 
 namespace {
@@ -60,13 +59,15 @@ void RunOutputs::writeShots(long long tick) {
     }
 }
 
-void RunOutputs::afterScreen(long long frame) {
-    if (counting_) writeShots(frame);
-    runMode.capture = nullptr;
+std::vector<std::uint8_t>* RunOutputs::captureFor(long long frame) {
+    return shotAt(frame) ? &capture_ : nullptr;
 }
 
-void RunOutputs::beforeTick(long long tick) {
-    runMode.capture = shotAt(tick) ? &capture_ : nullptr;
+void RunOutputs::afterScreen(long long frame) {
+    if (counting_) writeShots(frame);
+}
+
+void RunOutputs::beforeTick() {
     battleAtStart_ = inBattle();
     gfx().takeCallNanos();
 }
@@ -91,7 +92,6 @@ void RunOutputs::afterTick(long long tick, std::int64_t workMicros) {
             status_ = 1;
         }
     }
-    runMode.capture = nullptr;
 }
 
 void RunOutputs::printStats() const {

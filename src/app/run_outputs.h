@@ -15,15 +15,17 @@ class RunOutputs {
   public:
     explicit RunOutputs(const CommandLine& options);
     bool shotAt(long long tick) const;
-    // Before the tick: its frame is captured when a shot is due.
-    void beforeTick(long long tick);
+    // Where the picture of the frame numbered `frame` (a tick, or a screen with no tick)
+    // is to be captured at its swap: null when no shot is due. Every shot is taken once,
+    // the first time its number comes.
+    std::vector<std::uint8_t>* captureFor(long long frame);
+    // Before a tick, to split its time for --stats.
+    void beforeTick();
     // After the tick: shots and dumps due are written; a failure makes the status 1.
     void afterTick(long long tick, std::int64_t workMicros);
     int status() const { return status_; }
     void printStats() const;
-    // A frame of a screen with no tick (online play's waiting screens): a shot due at
-    // `frame` is taken from it. Every shot is taken once, the first time its number comes.
-    void beforeScreen(long long frame) { beforeTick(frame); }
+    // After a frame of a screen with no tick (online play's waiting screens).
     void afterScreen(long long frame);
     // Online, shots and dumps count the session's ticks: once it is over, no tick of the
     // play that follows is shot or dumped.

@@ -11,6 +11,13 @@ std::int64_t loopNowMs() {
     return monotonicMicros() / 1000;
 }
 
+// The shown frame is read back when a shot is due at its number.
+RunMode TickLoop::capturingFor(long long frame) {
+    RunMode m = runMode;
+    m.capture = outputs_.captureFor(frame);
+    return m;
+}
+
 void TickLoop::run(PlayMode& first) {
     for (PlayMode* mode = &first; mode != nullptr; mode = mode->next()) play(*mode);
 }

@@ -30,11 +30,19 @@ class TickLoop {
     // timed for --stats. Whether it ran.
     template <class Advance> bool runTick(long long tick, Advance&& advance) {
         setTraceTick(tick);
-        outputs_.beforeTick(tick);
+        const RunModeScope capturing(capturingFor(tick));
+        outputs_.beforeTick();
         const std::int64_t start = monotonicMicros();
         if (!advance()) return false;
         outputs_.afterTick(tick, monotonicMicros() - start - frameControl.lastWaitMicros);
         return true;
+    }
+    // A frame of a screen with no tick (an online session's waiting screens), drawn by
+    // `draw` and numbered `frame` for --shot.
+    template <class Draw> void showScreen(long long frame, Draw&& draw) {
+        const RunModeScope capturing(capturingFor(frame));
+        draw();
+        outputs_.afterScreen(frame);
     }
     // Hands the mode the script's events due at or before `tick` (a mode's own count:
     // live play's ticks, an online session's), once each, in order.
@@ -42,6 +50,7 @@ class TickLoop {
     RunOutputs& outputs() { return outputs_; }
 
   private:
+    RunMode capturingFor(long long frame);
     void play(PlayMode& mode);
     void pumpWindow(PlayMode& mode);
 
