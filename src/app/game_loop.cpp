@@ -36,7 +36,7 @@ int playLive(TickLoop& loop, const CommandLine& options, bool scripted) {
             return 2;
         }
     }
-    LocalPlay local(options, scripted, online.get());
+    LocalPlay local(options, scripted, joining ? nullptr : online.get());
     if (online) online->returnsTo(local);
     loop.run(joining ? static_cast<PlayMode&>(*online) : local);
     return std::max(local.finish(), online ? online->status() : 0);

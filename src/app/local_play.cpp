@@ -16,8 +16,8 @@ bool reported(bool ok, const std::string& error) {
 
 } // namespace
 
-LocalPlay::LocalPlay(const CommandLine& options, bool scripted, OnlineMode* session)
-    : options_(options), scripted_(scripted), hosted_(session),
+LocalPlay::LocalPlay(const CommandLine& options, bool scripted, OnlineMode* hosted)
+    : options_(options), scripted_(scripted), hosted_(hosted),
       keepMatches_(!options.headless && !scripted) {
     std::string error;
     // Online, --record names the session's replay, which the session writes.

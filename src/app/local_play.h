@@ -20,9 +20,9 @@ class OnlineMode;
 
 class LocalPlay : public PlayMode {
   public:
-    // `session`: the online session this run takes part in, if any; the host hands over
-    // to it at the start of its match.
-    LocalPlay(const CommandLine& options, bool scripted, OnlineMode* session);
+    // `hosted`: the online session this run hosts, if any; the host plays here alone
+    // until the start of its match, then hands over to it.
+    LocalPlay(const CommandLine& options, bool scripted, OnlineMode* hosted);
 
     // The number of the next tick; the frames of an online session's screens go on from it.
     long long tick() const { return tick_; }

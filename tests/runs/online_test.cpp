@@ -28,9 +28,10 @@
 
 namespace {
 
-// Ports of their own for each test process, so tests run side by side.
+// Ports of their own for each test process, so tests run side by side: eight of them,
+// k from 0 to 7.
 std::uint16_t testPort(int k) {
-    return static_cast<std::uint16_t>(20000 + (getpid() % 9000) * 4 + k);
+    return static_cast<std::uint16_t>(20000 + (getpid() % 5000) * 8 + k);
 }
 
 // The host's start-up choices: characters 1 and 2, arena 1, "P1 VS P2", 640 x 480.
@@ -181,6 +182,34 @@ TEST(OnlinePlay, APeerKilledOrFrozenMidMatchEndsTheOtherSideWithinSixSeconds) {
         const auto interrupted = end.out.find(" net interrupted\n");
         EXPECT_LT(interrupted, end.out.find(" net end lost")) << end.out;
     }
+}
+
+// A joiner playing in a window whose host leaves mid-match is told so, then plays on
+// alone at the title: its script, whose ticks after the session count the ticks played
+// alone, leaves the game from there.
+TEST(OnlinePlay, AJoinerInAWindowWhoseHostLeavesPlaysOnAtTheTitle) {
+    if (!xvfbAvailable()) GTEST_SKIP() << "no xvfb-run";
+    const std::string dir = scratchDir("online-left");
+    const std::uint16_t port = testPort(5);
+    // The host asks "SAIR DO JOGO ?" at session tick 150 and says "SIM".
+    std::ofstream(dir + "/host.txt") << hostStartup << "150 tap ESC\n155 tap UP\n160 tap Z\n";
+    // "SAIR DO JOGO", the title's last row.
+    std::ofstream(dir + "/join.txt")
+        << "200 tap DOWN\n203 tap DOWN\n206 tap DOWN\n209 tap DOWN\n212 tap DOWN\n"
+           "215 tap DOWN\n220 tap Z\n";
+    BackgroundGame host("--host " + std::to_string(port) + " --headless --trace --script " + dir +
+                        "/host.txt");
+    usleep(300 * 1000);
+    BackgroundGame joiner("--join 127.0.0.1:" + std::to_string(port) +
+                              " --size 640x480 --trace --script " + dir + "/join.txt",
+                          true);
+    const GameRun end = joiner.finish(60000);
+    EXPECT_EQ(end.status, 0) << end.err;
+    EXPECT_NE(end.err.find("O OPONENTE SAIU DO JOGO"), std::string::npos) << end.err;
+    const auto left = end.out.find(" net end peer-quit\n");
+    ASSERT_NE(left, std::string::npos) << end.out;
+    EXPECT_NE(end.out.find(" scene OPCOES\n", left), std::string::npos) << end.out;
+    EXPECT_EQ(host.finish(5000).status, 0);
 }
 
 namespace {
