@@ -7,7 +7,6 @@
 
 #include <cstddef>
 
-#include "app/command_line.h"
 #include "app/frame.h"
 #include "app/play_mode.h"
 #include "app/run_outputs.h"
