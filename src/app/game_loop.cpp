@@ -20,7 +20,7 @@ namespace {
 // Live play from the start-up screens or the title; online, the session takes over at
 // the host's start, or at once for the joiner. The exit status: 2 when the session could
 // not be opened, and nothing was played.
-int playLive(TickLoop& loop, const CommandLine& options, bool scripted) {
+int playLive(TickLoop& loop, const CommandLine& options) {
     setTraceTick(1);
     formCreate(options.seed);
     // The joiner sets up its own display; the host's choices come with the start.
@@ -36,7 +36,7 @@ int playLive(TickLoop& loop, const CommandLine& options, bool scripted) {
             return 2;
         }
     }
-    LocalPlay local(options, scripted, joining ? nullptr : online.get());
+    LocalPlay local(options, joining ? nullptr : online.get());
     if (online) online->returnsTo(local);
     loop.run(joining ? static_cast<PlayMode&>(*online) : local);
     return std::max(local.finish(), online ? online->status() : 0);
@@ -69,8 +69,7 @@ int runGame(const CommandLine& options) {
     setTraceEnabled(options.trace);
     RunOutputs outputs(options);
     TickLoop loop(script, scripted, outputs);
-    const int status =
-        replay ? playReplay(loop, *replay, options) : playLive(loop, options, scripted);
+    const int status = replay ? playReplay(loop, *replay, options) : playLive(loop, options);
     if (status == 2) return status;
     if (options.stats) outputs.printStats();
     return std::max(status, outputs.status());

@@ -16,9 +16,9 @@ bool reported(bool ok, const std::string& error) {
 
 } // namespace
 
-LocalPlay::LocalPlay(const CommandLine& options, bool scripted, OnlineMode* hosted)
-    : options_(options), scripted_(scripted), hosted_(hosted),
-      keepMatches_(!options.headless && !scripted) {
+LocalPlay::LocalPlay(const CommandLine& options, OnlineMode* hosted)
+    : options_(options), hosted_(hosted),
+      keepMatches_(!options.headless && options.scriptPath.empty()) {
     std::string error;
     // Online, --record names the session's replay, which the session writes.
     if (!options.recordPath.empty() && !options.online())
@@ -67,7 +67,7 @@ FrameEnd LocalPlay::frame(TickLoop& loop) {
         handedTo_ = hosted_;
         return {};
     }
-    if (!scripted_ && !windowHasFocus()) return {loopNowMs() + 10};
+    if (!loop.scripted() && !windowHasFocus()) return {loopNowMs() + 10};
     if (keepMatches_) matches_.atTickBoundary(tick_);
 
     if (!loop.runTick(tick_, [this] { return advance(); }) || (sync_ && sync_->failed())) {

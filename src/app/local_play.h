@@ -22,7 +22,7 @@ class LocalPlay : public PlayMode {
   public:
     // `hosted`: the online session this run hosts, if any; the host plays here alone
     // until the start of its match, then hands over to it.
-    LocalPlay(const CommandLine& options, bool scripted, OnlineMode* hosted);
+    LocalPlay(const CommandLine& options, OnlineMode* hosted);
 
     // The number of the next tick; the frames of an online session's screens go on from it.
     long long tick() const { return tick_; }
@@ -45,7 +45,6 @@ class LocalPlay : public PlayMode {
     void afterTick();
 
     const CommandLine& options_;
-    const bool scripted_;
     // The session this run hosts, while the host plays alone until the start.
     OnlineMode* hosted_;
     OnlineMode* handedTo_ = nullptr;

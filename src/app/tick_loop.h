@@ -47,6 +47,7 @@ class TickLoop {
     // live play's ticks, an online session's), once each, in order.
     void deliverScript(PlayMode& mode, long long tick);
     RunOutputs& outputs() { return outputs_; }
+    bool scripted() const { return scripted_; }
 
   private:
     RunMode capturingFor(long long frame);
